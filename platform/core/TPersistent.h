@@ -1,0 +1,18 @@
+// Objects that can copy their settings from another object of a kind
+// they know (Assign), or let the source copy itself into them (AssignTo).
+#pragma once
+
+#include <string>
+
+#include "TObject.h"
+
+class TPersistent : public TObject {
+ public:
+  // Copies Source into this object; an unknown source is asked to assign
+  // itself, and raises EConvertError when it cannot.
+  virtual void Assign(const TPersistent* Source);
+  virtual std::string ClassName() const { return "TPersistent"; }
+
+ protected:
+  virtual void AssignTo(TPersistent* Dest) const;
+};
