@@ -45,3 +45,9 @@ class EFOpenError : public EPlatformError {
  public:
   using EPlatformError::EPlatformError;
 };
+
+// Bytes that are not a picture of the expected kind.
+class EInvalidGraphic : public EPlatformError {
+ public:
+  using EPlatformError::EPlatformError;
+};

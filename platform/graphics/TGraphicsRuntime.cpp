@@ -1,0 +1,26 @@
+#include "TGraphicsRuntime.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <cstdlib>
+#include <filesystem>
+
+struct TGraphicsRuntime::Impl {
+  std::unique_ptr<QGuiApplication> app;
+};
+
+TGraphicsRuntime::TGraphicsRuntime(int& Argc, char** Argv, bool Offscreen) : d_(std::make_unique<Impl>()) {
+  if (Offscreen) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Pixel constants are for 96 pixels per inch; keep Qt from scaling.
+  setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 0);
+  QGuiApplication::setDesktopSettingsAware(false);
+  d_->app = std::make_unique<QGuiApplication>(Argc, Argv);
+  for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+    if (std::filesystem::exists(file)) QFontDatabase::addApplicationFont(QString::fromUtf8(file));
+}
+
+TGraphicsRuntime::~TGraphicsRuntime() = default;
+
+bool TGraphicsRuntime::IsScreenFont(const std::string& Name) {
+  return QFontDatabase::families().contains(QString::fromStdString(Name), Qt::CaseInsensitive);
+}
