@@ -38,14 +38,14 @@ void TDeviceContext::SetClip(const QRegion* Region) {
     state_.clip = QRegion();
     state_.hasClip = false;
   }
-  ++version_;
+  Touch();
 }
 
 void TDeviceContext::IntersectClip(const QRegion& Logical) {
   QRegion r = Logical.translated(state_.origin.X, state_.origin.Y);
   state_.clip = state_.hasClip ? state_.clip.intersected(r) : r;
   state_.hasClip = true;
-  ++version_;
+  Touch();
 }
 
 void TDeviceContext::ExcludeClip(const QRect& Logical) {
@@ -56,7 +56,7 @@ void TDeviceContext::ExcludeClip(const QRect& Logical) {
     state_.hasClip = true;
   }
   state_.clip -= Logical.translated(state_.origin.X, state_.origin.Y);
-  ++version_;
+  Touch();
 }
 
 QRegion TDeviceContext::ImageClip() const {
@@ -82,5 +82,5 @@ void TDeviceContext::Restore(int Level) {
   if (Level < 1 || Level > static_cast<int>(stack_.size())) return;
   state_ = stack_[Level - 1];
   stack_.resize(Level - 1);
-  ++version_;
+  Touch();
 }

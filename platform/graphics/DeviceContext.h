@@ -50,11 +50,14 @@ class TDeviceContext {
   QPainter& Painter() { return surface_->PainterFor(this); }
   // Marks the painter's transform as changed by a caller (the 2-D drawing
   // surface sets its own), so the next call re-applies this context's.
-  void PainterStateChanged() { ++version_; }
+  void PainterStateChanged() { Touch(); }
 
   // Logical (x, y) lands on the image at Base + Origin + (x, y).
   TPoint Origin() const { return state_.origin; }
-  void SetOrigin(TPoint P) { state_.origin = P; ++version_; }
+  void SetOrigin(TPoint P) {
+    state_.origin = P;
+    Touch();
+  }
   QPoint DeviceOffset() const {
     return QPoint(base_.X + state_.origin.X, base_.Y + state_.origin.Y);
   }
@@ -80,9 +83,15 @@ class TDeviceContext {
     QRegion clip;
     bool hasClip = false;
   };
+  // Every state of every context gets its own stamp, so a surface never
+  // mistakes a new context (perhaps at a dead one's address) for the one
+  // whose state it applied last.
+  void Touch() { version_ = ++stamp_; }
+  static inline uint64_t stamp_ = 0;
+
   TSurface* surface_;
   TPoint base_;
   State state_;
   std::vector<State> stack_;
-  uint64_t version_ = 1;
+  uint64_t version_ = ++stamp_;
 };

@@ -1,0 +1,114 @@
+// The application: its title, main form and message loop, the timers on
+// the application's clock, posted messages, and what happens to a failure
+// that no handler caught.
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "IHost.h"
+#include "TClock.h"
+#include "TWindowManager.h"
+#include "core/TComponent.h"
+
+class TControl;
+class TCustomForm;
+
+using TTimerCallback = std::function<void()>;
+
+class TApplication : public TComponent {
+ public:
+  TApplication(IHost& Host, IClock& Clock);
+  ~TApplication() override;
+  std::string ClassName() const override { return "TApplication"; }
+
+  void Initialize() {}
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& Value);
+  TCustomForm* MainForm() const { return mainForm_; }
+  // Creates a form owned by the application; the first becomes the main form.
+  template <class T, class... Args>
+  T* CreateForm(Args&&... args) {
+    T* form = new T(this, std::forward<Args>(args)...);
+    if (!mainForm_) mainForm_ = form;
+    return form;
+  }
+
+  // Shows the main form and handles messages until Terminate.
+  void Run();
+  void Terminate() { terminated_ = true; }
+  bool Terminated() const { return terminated_; }
+  // One round: posted messages, due timers, painting; then waits for
+  // input until the next timer is due.
+  void HandleMessage();
+  // One round without waiting.
+  void ProcessMessages();
+
+  // Posted messages are delivered by the next round, unless the target
+  // is gone by then.
+  void PostMessage(TControl* Target, uint32_t Msg, intptr_t WParam = 0, intptr_t LParam = 0);
+
+  // Window timers: Target receives WM_TIMER with Id every Interval ms.
+  // Setting an existing timer restarts it with the new interval.
+  void SetTimer(TControl* Target, uintptr_t Id, unsigned Interval);
+  void KillTimer(TControl* Target, uintptr_t Id);
+  void KillTimers(TControl* Target);
+  // Timers with a callback (for non-visual components); returns the id.
+  uintptr_t StartTimer(unsigned Interval, TTimerCallback Callback, std::weak_ptr<void> Alive);
+  void StopTimer(uintptr_t Id);
+  bool TimerActive(const TControl* Target, uintptr_t Id) const;
+  int64_t Now() const { return clock_.NowMs(); }
+  IClock& Clock() const { return clock_; }
+  // Only with a virtual clock: moves time on by Ms, running every timer
+  // that falls due on the way at its own time, then paints.
+  void AdvanceTime(int64_t Ms);
+
+  // A failure that reached the loop: OnException, or an error box with
+  // the message (a full stop added when its last character sorts after
+  // the full stop) and the title as caption.
+  void HandleException(const std::exception& E);
+  void ShowException(const std::exception& E);
+  std::function<void(TObject* Sender, const std::exception& E)> OnException;
+  // Runs F; a failure it raises goes to HandleException.
+  template <class F>
+  void Guarded(F&& f) {
+    try {
+      f();
+    } catch (const std::exception& e) {
+      HandleException(e);
+    }
+  }
+
+  // The simple message box: the text, one OK button and Caption.
+  int MessageBox(const std::string& Text, const std::string& Caption, int Flags);
+  // Replaces the message box window (tests record the boxes this way).
+  std::function<int(const std::string& Text, const std::string& Caption, int Flags)> MessageBoxHook;
+
+  IHost& Host() const { return host_; }
+  TWindowManager& Windows() { return windows_; }
+
+ private:
+  struct Timer;
+  struct Posted;
+  void DeliverPosted();
+  // Runs the earliest timer due at or before Until; false when none is.
+  bool RunDueTimer(int64_t Until);
+  int64_t NextTimerDue() const;
+
+  IHost& host_;
+  IClock& clock_;
+  TWindowManager windows_;
+  std::string title_;
+  TCustomForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+  std::vector<Timer> timers_;
+  std::vector<Posted> posted_;
+  uint64_t timerSeq_ = 0;
+  uintptr_t nextCallbackTimer_ = 1;
+  bool showingException_ = false;
+};
+
+extern TApplication* Application;

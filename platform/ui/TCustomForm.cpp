@@ -1,0 +1,243 @@
+#include "TCustomForm.h"
+
+#include "TApplication.h"
+#include "graphics/TCanvas.h"
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
+  SetVisible(false);
+  SetColor(clBtnFace);
+  SetParentFont(false);
+  SetBounds(0, 0, 320, 240);
+}
+
+TCustomForm::~TCustomForm() {
+  // Owned components go while the form is still whole, so their
+  // notifications reach a complete form.
+  SetVisible(false);
+  DestroyComponents();
+  if (Application && Application->MainForm() == this) Application->Terminate();
+}
+
+void TCustomForm::CreateParams(TCreateParams& Params) const {
+  TCustomControl::CreateParams(Params);
+  Params.Style &= ~WS_CHILD;
+  switch (borderStyle_) {
+    case bsNone: Params.Style |= WS_POPUP; break;
+    case bsSingle:
+    case bsToolWindow: Params.Style |= WS_CAPTION | WS_BORDER; break;
+    case bsSizeable:
+    case bsSizeToolWin: Params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    case bsDialog: Params.Style |= WS_POPUP | WS_CAPTION | WS_DLGFRAME; break;
+  }
+  if (borderIcons_.Contains(biSystemMenu)) Params.Style |= WS_SYSMENU;
+  if (borderIcons_.Contains(biMinimize)) Params.Style |= WS_MINIMIZEBOX;
+  if (borderIcons_.Contains(biMaximize)) Params.Style |= WS_MAXIMIZEBOX;
+  if (borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin) Params.ExStyle |= WS_EX_TOOLWINDOW;
+}
+
+void TCustomForm::CreateHandle() {
+  TCustomControl::CreateHandle();
+  if (!HandleAllocated() || !Application) return;
+  // The taskbar shows the application's title for a form without its own.
+  const std::string& title = Text().empty() ? Application->Title() : Text();
+  Application->Host().SetTitle(HostWindow(), title);
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle Value) { borderStyle_ = Value; }
+
+void TCustomForm::SetWindowState(TWindowState Value) {
+  if (windowState_ == Value) return;
+  windowState_ = Value;
+  if (HandleAllocated() && Showing() && Application) {
+    THostShowState s = Value == wsMaximized ? hssMaximized : Value == wsMinimized ? hssMinimized : hssNormal;
+    Application->Host().SetShowState(HostWindow(), s);
+  }
+}
+
+void TCustomForm::PlaceOnScreen() {
+  if (placed_ || !Application) return;
+  placed_ = true;
+  if (position_ != poScreenCenter && position_ != poDesktopCenter && position_ != poMainFormCenter &&
+      position_ != poOwnerFormCenter)
+    return;
+  TMonitor m = Application->Windows().PrimaryMonitor();
+  TRect area = m.BoundsRect;
+  if ((position_ == poMainFormCenter || position_ == poOwnerFormCenter) && Application->MainForm() &&
+      Application->MainForm() != this)
+    area = Application->MainForm()->BoundsRect();
+  SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2, Width(), Height());
+}
+
+void TCustomForm::WndProc(TMessage& M) {
+  switch (M.Msg) {
+    case WM_CLOSE: Close(); return;
+    case CM_RELEASE: delete this; return;
+    case CM_SHOWINGCHANGED:
+      if (M.WParam) {
+        PlaceOnScreen();
+        DoShow();
+      } else {
+        DoHide();
+      }
+      return;
+    case WM_ACTIVATE:
+      if (M.WParam) {
+        if (!activeControl_ || !activeControl_->CanFocus())
+          activeControl_ = FindNextControl(nullptr, true, true, false);
+        if (Application) Application->Windows().SetFocus(activeControl_ ? activeControl_ : this);
+        if (OnActivate) OnActivate(this);
+      } else if (OnDeactivate) {
+        OnDeactivate(this);
+      }
+      return;
+    case WM_SYSCOMMAND:
+      switch (M.WParam & 0xFFF0) {
+        case SC_CLOSE: Close(); return;
+        case SC_MINIMIZE: SetWindowState(wsMinimized); return;
+        case SC_MAXIMIZE: SetWindowState(wsMaximized); return;
+        case SC_RESTORE: SetWindowState(wsNormal); return;
+        case SC_MOVE:
+          if (HandleAllocated() && Application) Application->Host().StartSystemMove(HostWindow());
+          return;
+        default: return;
+      }
+    case CM_DIALOGKEY: {
+      bool alt = Application && Application->Windows().IsKeyDown(VK_MENU);
+      bool ctrl = Application && Application->Windows().IsKeyDown(VK_CONTROL);
+      bool shift = Application && Application->Windows().IsKeyDown(VK_SHIFT);
+      if (!alt && M.WParam == VK_TAB && !ctrl) {
+        SelectNext(activeControl_, !shift, true);
+        M.Result = 1;
+        return;
+      }
+      if (!alt && (M.WParam == VK_LEFT || M.WParam == VK_RIGHT || M.WParam == VK_UP || M.WParam == VK_DOWN)) {
+        if (activeControl_ && activeControl_->Parent()) {
+          activeControl_->Parent()->SelectNext(activeControl_, M.WParam == VK_RIGHT || M.WParam == VK_DOWN, false);
+          M.Result = 1;
+        }
+        return;
+      }
+      break;
+    }
+    default: break;
+  }
+  TCustomControl::WndProc(M);
+}
+
+void TCustomForm::Paint() {
+  if (OnPaint) OnPaint(this);
+}
+
+void TCustomForm::DoCreate() {
+  if (OnCreate) OnCreate(this);
+}
+
+void TCustomForm::DoShow() {
+  if (OnShow) OnShow(this);
+}
+
+void TCustomForm::DoHide() {
+  if (OnHide) OnHide(this);
+}
+
+bool TCustomForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TCustomForm::Close() {
+  if (modal_) {
+    modalResult_ = mrCancel;
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction action = caHide;
+  auto alive = AliveToken();
+  if (OnClose) OnClose(this, action);
+  if (!IsAlive(alive) || action == caNone) return;
+  if (Application && Application->MainForm() == this) {
+    Application->Terminate();
+    return;
+  }
+  switch (action) {
+    case caHide: Hide(); break;
+    case caMinimize: SetWindowState(wsMinimized); break;
+    case caFree: Release(); break;
+    default: break;
+  }
+}
+
+TModalResult TCustomForm::ShowModal() {
+  if (!Application) return mrNone;
+  modalResult_ = mrNone;
+  modal_ = true;
+  Application->Windows().PushModal(this);
+  Show();
+  Application->Windows().ActivateForm(this);
+  auto alive = AliveToken();
+  try {
+    while (modalResult_ == mrNone && !Application->Terminated()) {
+      Application->HandleMessage();
+      if (!IsAlive(alive)) return mrCancel;
+    }
+  } catch (...) {
+    if (IsAlive(alive)) {
+      Application->Windows().PopModal(this);
+      modal_ = false;
+      Hide();
+    }
+    throw;
+  }
+  Application->Windows().PopModal(this);
+  modal_ = false;
+  Hide();
+  return modalResult_ == mrNone ? mrCancel : modalResult_;
+}
+
+void TCustomForm::Release() {
+  if (Application) Application->PostMessage(this, CM_RELEASE);
+}
+
+void TCustomForm::SetActiveControl(TWinControl* Control) {
+  if (activeControl_ == Control) return;
+  activeControl_ = Control;
+  if (Active() && Application && Control) Application->Windows().SetFocus(Control);
+}
+
+void TCustomForm::FocusControl(TWinControl* Control) {
+  activeControl_ = Control;
+  if (Active() && Application) Application->Windows().SetFocus(Control ? Control : this);
+}
+
+bool TCustomForm::Active() const { return Application && Application->Windows().ActiveForm() == this; }
+
+void TCustomForm::SetFocusedControl(TWinControl* Control) {
+  if (!Control) return;
+  activeControl_ = Control == this ? nullptr : Control;
+  if (Control->ControlState().Contains(csFocusing)) return;
+  Control->SetStateFlag(csFocusing, true);
+  struct Clear {
+    TWinControl* c;
+    std::weak_ptr<void> alive;
+    ~Clear() {
+      if (IsAlive(alive)) c->SetStateFlag(csFocusing, false);
+    }
+  } clear{Control, Control->AliveToken()};
+  if (!focusedControl_) focusedControl_ = this;
+  if (focusedControl_ == Control) return;
+  // Leave every control that does not hold the new one, innermost first;
+  // then enter each control on the way down to it.
+  while (focusedControl_ && !focusedControl_->ContainsControl(Control)) {
+    TWinControl* leaving = focusedControl_;
+    focusedControl_ = focusedControl_->Parent();
+    leaving->Perform(CM_EXIT);
+  }
+  while (focusedControl_ && focusedControl_ != Control) {
+    TWinControl* next = Control;
+    while (next->Parent() != focusedControl_) next = next->Parent();
+    focusedControl_ = next;
+    next->Perform(CM_ENTER);
+  }
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(Control));
+}

@@ -1,0 +1,443 @@
+#include "TWindowManager.h"
+
+#include <algorithm>
+
+#include "TApplication.h"
+#include "TCustomForm.h"
+#include "TWinControl.h"
+#include "graphics/DeviceContext.h"
+#include "graphics/QtBridge.h"
+#include "graphics/TBitmap.h"
+
+struct TWindowManager::Window {
+  TWinControl* control = nullptr;
+  THostWindow host = 0;
+  std::unique_ptr<TBitmap> buffer;
+  bool scheduled = false;
+  bool cursorInside = false;
+  TCursor cursor = crDefault;
+};
+
+namespace {
+
+bool IsChildWindow(const TControl* c, const TWinControl** out) {
+  auto* w = dynamic_cast<const TWinControl*>(c);
+  if (!w || w->IsTopLevel()) return false;
+  *out = w;
+  return true;
+}
+
+// The part of Control's client area that shows: inside every parent, not
+// under a windowed sibling above it (or above a parent), and not under
+// its own windowed children.
+TRegion VisibleRegion(const TWinControl* Control) {
+  TRegion r(Control->ClientRect());
+  for (int i = 0; i < Control->ControlCount(); ++i) {
+    const TWinControl* w;
+    if (IsChildWindow(Control->Controls(i), &w) && w->Visible()) r.Subtract(w->BoundsRect());
+  }
+  TPoint off;
+  const TWinControl* cur = Control;
+  while (!cur->IsTopLevel()) {
+    const TWinControl* p = cur->Parent();
+    if (!p->Visible()) return TRegion();
+    off = off + TPoint{cur->Left(), cur->Top()};
+    r = r.Intersected(TRegion(p->ClientRect().Offset(-off.X, -off.Y)));
+    bool above = false;
+    for (int i = 0; i < p->ControlCount(); ++i) {
+      TControl* s = p->Controls(i);
+      if (s == cur) {
+        above = true;
+        continue;
+      }
+      const TWinControl* w;
+      if (above && IsChildWindow(s, &w) && w->Visible()) r.Subtract(w->BoundsRect().Offset(-off.X, -off.Y));
+    }
+    cur = p;
+  }
+  return r;
+}
+
+intptr_t ShiftToMouseKeys(TShiftState s) {
+  intptr_t k = 0;
+  if (s.Contains(ssShift)) k |= MK_SHIFT;
+  if (s.Contains(ssCtrl)) k |= MK_CONTROL;
+  if (s.Contains(ssLeft)) k |= MK_LBUTTON;
+  if (s.Contains(ssRight)) k |= MK_RBUTTON;
+  if (s.Contains(ssMiddle)) k |= MK_MBUTTON;
+  return k;
+}
+
+TCursor CursorForHitTest(int code) {
+  switch (code) {
+    case HTLEFT:
+    case HTRIGHT: return crSizeWE;
+    case HTTOP:
+    case HTBOTTOM: return crSizeNS;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT: return crSizeNWSE;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT: return crSizeNESW;
+    default: return crDefault;
+  }
+}
+
+bool IsSizingCode(int code) { return code >= HTLEFT && code <= HTBOTTOMRIGHT; }
+
+}  // namespace
+
+TWindowManager::TWindowManager(IHost& Host) : host_(Host) {}
+TWindowManager::~TWindowManager() = default;
+
+TWindowManager::Window* TWindowManager::Find(const TWinControl* TopLevel) const {
+  for (const auto& w : windows_)
+    if (w->control == TopLevel) return w.get();
+  return nullptr;
+}
+
+TWindowManager::Window* TWindowManager::Find(THostWindow Host) const {
+  for (const auto& w : windows_)
+    if (w->host == Host) return w.get();
+  return nullptr;
+}
+
+THostWindow TWindowManager::Attach(TWinControl* TopLevel, const THostWindowParams& Params) {
+  auto w = std::make_unique<Window>();
+  w->control = TopLevel;
+  w->host = host_.CreateWindow(Params);
+  THostWindow id = w->host;
+  windows_.push_back(std::move(w));
+  return id;
+}
+
+void TWindowManager::Detach(TWinControl* TopLevel) {
+  auto it = std::find_if(windows_.begin(), windows_.end(), [&](const auto& w) { return w->control == TopLevel; });
+  if (it == windows_.end()) return;
+  if (capture_ && TopLevel->ContainsControl(capture_)) capture_ = nullptr;
+  if (mouseControl_ && TopLevel->ContainsControl(mouseControl_)) mouseControl_ = nullptr;
+  if (focus_ && TopLevel->ContainsControl(focus_)) focus_ = nullptr;
+  if (activeForm_ == TopLevel) activeForm_ = nullptr;
+  THostWindow host = (*it)->host;
+  windows_.erase(it);
+  host_.DestroyWindow(host);
+}
+
+TWinControl* TWindowManager::TopLevelOf(THostWindow HostWin) const {
+  Window* w = Find(HostWin);
+  return w ? w->control : nullptr;
+}
+
+std::vector<TWinControl*> TWindowManager::TopLevels() const {
+  std::vector<TWinControl*> out;
+  for (const auto& w : windows_) out.push_back(w->control);
+  return out;
+}
+
+void TWindowManager::ControlDestroyed(TControl* Control) {
+  if (capture_ == Control) capture_ = nullptr;
+  if (mouseControl_ == Control) mouseControl_ = nullptr;
+  if (focus_ == Control) focus_ = nullptr;
+  if (activeForm_ == Control) activeForm_ = nullptr;
+  modal_.erase(std::remove(modal_.begin(), modal_.end(), Control), modal_.end());
+}
+
+void TWindowManager::ScheduleRepaint(TWinControl* TopLevel) {
+  if (Window* w = Find(TopLevel)) w->scheduled = true;
+}
+
+void TWindowManager::PaintPending() {
+  for (size_t i = 0; i < windows_.size(); ++i)
+    if (windows_[i]->scheduled) PaintWindow(windows_[i]->control);
+}
+
+TBitmap* TWindowManager::BackBuffer(const TWinControl* TopLevel) const {
+  Window* w = Find(TopLevel);
+  return w ? w->buffer.get() : nullptr;
+}
+
+void TWindowManager::PaintWindow(TWinControl* TopLevel) {
+  Window* w = Find(TopLevel);
+  if (!w) return;
+  w->scheduled = false;
+  if (!TopLevel->Showing() || TopLevel->Width() <= 0 || TopLevel->Height() <= 0) return;
+  if (!w->buffer) w->buffer = std::make_unique<TBitmap>();
+  if (w->buffer->Width() != TopLevel->Width() || w->buffer->Height() != TopLevel->Height()) {
+    w->buffer->SetSize(TopLevel->Width(), TopLevel->Height());
+    TopLevel->NotifyChildrenShowing();
+    w->scheduled = false;
+  }
+  TRegion dirty;
+  PaintTree(*w, TopLevel, {0, 0}, dirty);
+  w->buffer->Data().surface.End();
+  if (!dirty.IsEmpty()) host_.Present(w->host, *w->buffer, dirty);
+}
+
+void TWindowManager::PaintTree(Window& W, TWinControl* Control, TPoint Offset, TRegion& Dirty) {
+  if (!Control->Visible()) return;
+  if (!Control->updateRegion_.IsEmpty()) {
+    TRegion clip = Control->updateRegion_.Intersected(VisibleRegion(Control));
+    bool erase = Control->eraseRequested_;
+    Control->updateRegion_.Clear();
+    Control->eraseRequested_ = false;
+    if (!clip.IsEmpty()) {
+      TDeviceContext dc(&W.buffer->Data().surface, Offset);
+      dc.SetClip(&ToQRegion(clip));
+      ++paintCount_;
+      Application->Guarded([&] {
+        if (erase) Control->Perform(WM_ERASEBKGND, reinterpret_cast<intptr_t>(&dc));
+        Control->Perform(WM_PAINT, reinterpret_cast<intptr_t>(&dc));
+      });
+      Dirty = Dirty.United(clip.Translated(Offset.X, Offset.Y));
+    }
+  }
+  std::vector<TWinControl*> children;
+  for (int i = 0; i < Control->ControlCount(); ++i) {
+    const TWinControl* c;
+    if (IsChildWindow(Control->Controls(i), &c)) children.push_back(const_cast<TWinControl*>(c));
+  }
+  for (TWinControl* c : children)
+    if (Control->ContainsControl(c)) PaintTree(W, c, Offset + TPoint{c->Left(), c->Top()}, Dirty);
+}
+
+void TWindowManager::SetCaptureControl(TControl* Control) { capture_ = Control; }
+
+TPoint TWindowManager::CursorPos() const { return host_.CursorPos(); }
+
+TWinControl* TWindowManager::HitTestWindow(TWinControl* Root, TPoint Screen, bool AllowDisabled) const {
+  for (int i = Root->ControlCount() - 1; i >= 0; --i) {
+    const TWinControl* cw;
+    if (!IsChildWindow(Root->Controls(i), &cw)) continue;
+    auto* w = const_cast<TWinControl*>(cw);
+    if (!w->Visible() || (!w->Enabled() && !AllowDisabled)) continue;
+    if (!w->ClientRect().Contains(w->ScreenToClient(Screen))) continue;
+    if (TWinControl* hit = HitTestWindow(w, Screen, AllowDisabled)) return hit;
+  }
+  if (!Root->IsTopLevel() && Root->Perform(WM_NCHITTEST, 0, PointToLParam(Screen)) == HTTRANSPARENT) return nullptr;
+  return Root;
+}
+
+TControl* TWindowManager::FindControlAt(TPoint Screen, bool AllowDisabled) const {
+  // Popups lie above forms; later windows above earlier ones.
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+    TWinControl* top = (*it)->control;
+    if (!top->Showing() || !top->BoundsRect().Contains(Screen)) continue;
+    TCreateParams p;
+    top->CreateParams(p);
+    if (p.ExStyle & WS_EX_TRANSPARENT) continue;
+    TWinControl* w = HitTestWindow(top, Screen, AllowDisabled);
+    if (!w) return nullptr;
+    TControl* c = w->ControlAtPos(w->ScreenToClient(Screen), AllowDisabled);
+    return c ? c : w;
+  }
+  return nullptr;
+}
+
+void TWindowManager::UpdateMouseControl() {
+  bool inside = false;
+  for (const auto& w : windows_) inside = inside || w->cursorInside;
+  TControl* now = inside ? FindControlAt(lastCursor_, true) : nullptr;
+  if (now == mouseControl_) return;
+  TControl* old = mouseControl_;
+  mouseControl_ = now;
+  auto nowAlive = now ? now->AliveToken() : std::weak_ptr<void>();
+  if (old) old->Perform(CM_MOUSELEAVE);
+  if (now && IsAlive(nowAlive) && mouseControl_ == now) now->Perform(CM_MOUSEENTER);
+}
+
+void TWindowManager::DeliverMouse(TControl* Target, uint32_t Msg, TPoint Screen, intptr_t Keys) {
+  // A windowless control gets its mouse messages through its parent.
+  TControl* receiver = Target;
+  if (!dynamic_cast<TWinControl*>(Target)) receiver = Target->Parent();
+  if (!receiver) return;
+  TPoint local = receiver->ScreenToClient(Screen);
+  Application->Guarded([&] { receiver->Perform(Msg, Keys, PointToLParam(local)); });
+}
+
+bool TWindowManager::AcceptsInput(const TWinControl* TopLevel) const {
+  TCustomForm* modal = ModalForm();
+  if (!modal) return true;
+  return TopLevel == modal || !dynamic_cast<const TCustomForm*>(TopLevel);
+}
+
+void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
+  Window* win = Find(HostWin);
+  if (!win || !Application) return;
+  TWinControl* top = win->control;
+  lastCursor_ = E.Screen;
+  if (E.Kind == hmLeave) {
+    win->cursorInside = false;
+    Application->Guarded([&] { UpdateMouseControl(); });
+    return;
+  }
+  win->cursorInside = true;
+  if (!AcceptsInput(top)) return;
+  intptr_t keys = ShiftToMouseKeys(E.Shift);
+  TControl* target = capture_;
+  int hit = HTCLIENT;
+  if (!target) {
+    TWinControl* w = HitTestWindow(top, E.Screen, false);
+    if (w == top) hit = static_cast<int>(top->Perform(WM_NCHITTEST, 0, PointToLParam(E.Screen)));
+    target = w;
+  }
+  switch (E.Kind) {
+    case hmMove: {
+      Application->Guarded([&] { UpdateMouseControl(); });
+      TCursor cursor = CursorForHitTest(hit);
+      if (cursor == crDefault)
+        for (TControl* c = mouseControl_; c && cursor == crDefault; c = c->Parent()) cursor = c->Cursor();
+      if (cursor != win->cursor) {
+        win->cursor = cursor;
+        host_.SetCursor(win->host, cursor);
+      }
+      if (target) DeliverMouse(target, WM_MOUSEMOVE, E.Screen, keys);
+      return;
+    }
+    case hmPress:
+    case hmDoubleClick: {
+      if (auto* form = dynamic_cast<TCustomForm*>(top); form && form != activeForm_) ActivateForm(form);
+      if (!capture_ && target == top && hit != HTCLIENT && E.Button == mbLeft) {
+        if (hit == HTCAPTION) host_.StartSystemMove(win->host);
+        else if (IsSizingCode(hit)) host_.StartSystemResize(win->host, hit);
+        return;
+      }
+      if (!target) return;
+      bool dbl = E.Kind == hmDoubleClick && target->ControlStyle().Contains(csDoubleClicks);
+      uint32_t msg = E.Button == mbLeft    ? (dbl ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
+                     : E.Button == mbRight ? (dbl ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN)
+                                           : (dbl ? WM_MBUTTONDBLCLK : WM_MBUTTONDOWN);
+      DeliverMouse(target, msg, E.Screen, keys);
+      return;
+    }
+    case hmRelease: {
+      if (!target) return;
+      uint32_t msg = E.Button == mbLeft ? WM_LBUTTONUP : E.Button == mbRight ? WM_RBUTTONUP : WM_MBUTTONUP;
+      DeliverMouse(target, msg, E.Screen, keys);
+      return;
+    }
+    case hmWheel: {
+      TWinControl* w = dynamic_cast<TWinControl*>(target);
+      if (!w) return;
+      intptr_t wp = (static_cast<intptr_t>(static_cast<int16_t>(E.WheelDelta)) << 16) | (keys & 0xFFFF);
+      Application->Guarded([&] { w->Perform(WM_MOUSEWHEEL, wp, PointToLParam(E.Screen)); });
+      return;
+    }
+    default: return;
+  }
+}
+
+void TWindowManager::HostKey(THostWindow HostWin, const THostKeyEvent& E) {
+  if (!Application) return;
+  TWinControl* top = TopLevelOf(HostWin);
+  TWinControl* target = focus_ ? focus_ : static_cast<TWinControl*>(activeForm_);
+  if (!target) target = top;
+  if (!target) return;
+  if (TCustomForm* modal = ModalForm(); modal && !modal->ContainsControl(target)) return;
+  bool alt = E.Shift.Contains(ssAlt);
+  bool sys = alt || E.Key == VK_F10 || E.Key == VK_MENU;
+  intptr_t keyData = 1 | (alt ? KF_ALTDOWN_LPARAM : 0) | (E.AutoRepeat ? intptr_t{1} << 30 : 0);
+  auto alive = target->AliveToken();
+  Application->Guarded([&] {
+    if (!E.Down) {
+      target->Perform(sys ? WM_SYSKEYUP : WM_KEYUP, E.Key, keyData | (intptr_t{1} << 31));
+      return;
+    }
+    if (target->Perform(sys ? CN_SYSKEYDOWN : CN_KEYDOWN, E.Key, keyData) != 0 || !IsAlive(alive)) return;
+    target->Perform(sys ? WM_SYSKEYDOWN : WM_KEYDOWN, E.Key, keyData);
+    for (char32_t ch : E.Text) {
+      if (!IsAlive(alive)) return;
+      if (ch < 0x20 && ch != 8 && ch != 9 && ch != 13 && ch != 27) continue;
+      if (target->Perform(alt ? CN_SYSCHAR : CN_CHAR, static_cast<intptr_t>(ch), keyData) != 0) continue;
+      if (IsAlive(alive)) target->Perform(alt ? WM_SYSCHAR : WM_CHAR, static_cast<intptr_t>(ch), keyData);
+    }
+  });
+}
+
+void TWindowManager::HostCloseRequest(THostWindow HostWin) {
+  TWinControl* top = TopLevelOf(HostWin);
+  if (!top || !Application || !AcceptsInput(top)) return;
+  Application->Guarded([&] { top->Perform(WM_CLOSE); });
+}
+
+void TWindowManager::HostGeometryChanged(THostWindow HostWin, const TRect& Bounds, THostShowState State) {
+  Window* w = Find(HostWin);
+  if (!w || !Application) return;
+  TWinControl* top = w->control;
+  if (auto* form = dynamic_cast<TCustomForm*>(top)) {
+    TWindowState ws = State == hssMaximized ? wsMaximized : State == hssMinimized ? wsMinimized : wsNormal;
+    form->SyncWindowState(ws);
+  }
+  bool moved = Bounds.Left != top->left_ || Bounds.Top != top->top_;
+  bool resized = Bounds.Width() != top->width_ || Bounds.Height() != top->height_;
+  if (!moved && !resized) return;
+  top->left_ = Bounds.Left;
+  top->top_ = Bounds.Top;
+  top->width_ = Bounds.Width();
+  top->height_ = Bounds.Height();
+  Application->Guarded([&] {
+    if (resized) top->InvalidateRect(top->ClientRect(), true);
+    top->BoundsChanged(moved, resized);
+  });
+}
+
+void TWindowManager::HostActivated(THostWindow HostWin, bool Active) {
+  auto* form = dynamic_cast<TCustomForm*>(TopLevelOf(HostWin));
+  if (!form || !Application) return;
+  Application->Guarded([&] {
+    if (Active) {
+      TCustomForm* modal = ModalForm();
+      ActivateForm(modal && modal != form ? modal : form);
+    } else if (activeForm_ == form) {
+      activeForm_ = nullptr;
+      SetFocus(nullptr);
+      form->Perform(WM_ACTIVATE, 0);
+    }
+  });
+}
+
+void TWindowManager::ActivateForm(TCustomForm* Form) {
+  if (activeForm_ == Form) return;
+  TCustomForm* old = activeForm_;
+  activeForm_ = Form;
+  if (old) old->Perform(WM_ACTIVATE, 0);
+  if (Form && activeForm_ == Form) {
+    if (Form->HandleAllocated()) host_.Activate(Form->HostWindow());
+    Form->Perform(WM_ACTIVATE, 1);
+  }
+}
+
+void TWindowManager::SetFocus(TWinControl* Control) {
+  if (focus_ == Control) return;
+  TWinControl* old = focus_;
+  focus_ = Control;
+  auto controlAlive = Control ? Control->AliveToken() : std::weak_ptr<void>();
+  if (old) old->Perform(WM_KILLFOCUS, reinterpret_cast<intptr_t>(Control));
+  if (Control && IsAlive(controlAlive) && focus_ == Control)
+    Control->Perform(WM_SETFOCUS, reinterpret_cast<intptr_t>(old));
+}
+
+void TWindowManager::PushModal(TCustomForm* Form) { modal_.push_back(Form); }
+
+void TWindowManager::PopModal(TCustomForm* Form) {
+  modal_.erase(std::remove(modal_.begin(), modal_.end(), Form), modal_.end());
+}
+
+TMonitor TWindowManager::PrimaryMonitor() const {
+  auto all = host_.Monitors();
+  for (const TMonitor& m : all)
+    if (m.Primary) return m;
+  return all.empty() ? TMonitor{{0, 0, 1024, 768}, {0, 0, 1024, 768}, true} : all.front();
+}
+
+TMonitor TWindowManager::MonitorFor(const TRect& ScreenRect) const {
+  TMonitor best = PrimaryMonitor();
+  long bestArea = -1;
+  for (const TMonitor& m : host_.Monitors()) {
+    TRect i = m.BoundsRect.Intersect(ScreenRect);
+    long area = static_cast<long>(i.Width()) * i.Height();
+    if (area > bestArea) {
+      bestArea = area;
+      best = m;
+    }
+  }
+  return bestArea > 0 ? best : PrimaryMonitor();
+}

@@ -1,0 +1,94 @@
+// The desktop side of the platform: the host windows of the top-level
+// controls, their back buffers and painting, and the routing of mouse and
+// keyboard input to controls (hit testing, capture, enter and leave,
+// keyboard focus, modal windows).
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "IHost.h"
+#include "core/Geometry.h"
+
+class TBitmap;
+class TControl;
+class TWinControl;
+class TCustomForm;
+
+class TWindowManager : public IHostListener {
+ public:
+  explicit TWindowManager(IHost& Host);
+  ~TWindowManager() override;
+
+  IHost& Host() const { return host_; }
+
+  // Top-level windows.
+  THostWindow Attach(TWinControl* TopLevel, const THostWindowParams& Params);
+  void Detach(TWinControl* TopLevel);
+  TWinControl* TopLevelOf(THostWindow Window) const;
+  std::vector<TWinControl*> TopLevels() const;
+  // A control is going away: forget it wherever it is referred to.
+  void ControlDestroyed(TControl* Control);
+
+  // Painting.
+  void ScheduleRepaint(TWinControl* TopLevel);
+  void PaintPending();
+  void PaintWindow(TWinControl* TopLevel);
+  // The back buffer of a top-level window (nullptr before its first paint).
+  TBitmap* BackBuffer(const TWinControl* TopLevel) const;
+  // How many WM_PAINT messages the paint passes have sent in all.
+  uint64_t PaintCount() const { return paintCount_; }
+
+  // Mouse.
+  TControl* CaptureControl() const { return capture_; }
+  void SetCaptureControl(TControl* Control);
+  TControl* MouseControl() const { return mouseControl_; }
+  // The control under a screen point (windowed controls answering
+  // HTTRANSPARENT let the point through).
+  TControl* FindControlAt(TPoint Screen, bool AllowDisabled) const;
+  TPoint CursorPos() const;
+  // Re-checks which control is under the cursor and sends enter/leave.
+  void UpdateMouseControl();
+
+  // Keyboard focus.
+  TWinControl* Focus() const { return focus_; }
+  void SetFocus(TWinControl* Control);
+  TCustomForm* ActiveForm() const { return activeForm_; }
+  void ActivateForm(TCustomForm* Form);
+  bool IsKeyDown(uint16_t Key) const { return host_.IsKeyDown(Key); }
+
+  // Modal forms: while one is shown, only it takes input.
+  void PushModal(TCustomForm* Form);
+  void PopModal(TCustomForm* Form);
+  TCustomForm* ModalForm() const { return modal_.empty() ? nullptr : modal_.back(); }
+
+  std::vector<TMonitor> Monitors() const { return host_.Monitors(); }
+  TMonitor MonitorFor(const TRect& ScreenRect) const;
+  TMonitor PrimaryMonitor() const;
+
+  // IHostListener.
+  void HostMouse(THostWindow Window, const THostMouseEvent& Event) override;
+  void HostKey(THostWindow Window, const THostKeyEvent& Event) override;
+  void HostCloseRequest(THostWindow Window) override;
+  void HostGeometryChanged(THostWindow Window, const TRect& Bounds, THostShowState State) override;
+  void HostActivated(THostWindow Window, bool Active) override;
+
+ private:
+  struct Window;
+  Window* Find(const TWinControl* TopLevel) const;
+  Window* Find(THostWindow Host) const;
+  TWinControl* HitTestWindow(TWinControl* Root, TPoint Screen, bool AllowDisabled) const;
+  void DeliverMouse(TControl* Target, uint32_t Msg, TPoint Screen, intptr_t Keys);
+  void PaintTree(Window& W, TWinControl* Control, TPoint Offset, TRegion& Dirty);
+  bool AcceptsInput(const TWinControl* TopLevel) const;
+
+  IHost& host_;
+  std::vector<std::unique_ptr<Window>> windows_;
+  TControl* capture_ = nullptr;
+  TControl* mouseControl_ = nullptr;
+  TWinControl* focus_ = nullptr;
+  TCustomForm* activeForm_ = nullptr;
+  std::vector<TCustomForm*> modal_;
+  TPoint lastCursor_;
+  uint64_t paintCount_ = 0;
+};
