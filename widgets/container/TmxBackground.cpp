@@ -1,0 +1,3 @@
+#include "TmxBackground.h"
+
+TmxBackground::TmxBackground() = default;

@@ -1,0 +1,3 @@
+#include "TmxContainer.h"
+
+TmxContainer::TmxContainer(TComponent* AOwner) : TmxCustomContainer(AOwner) {}

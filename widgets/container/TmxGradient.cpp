@@ -1,0 +1,3 @@
+#include "TmxGradient.h"
+
+TmxGradient::TmxGradient() = default;
