@@ -83,6 +83,8 @@ void TComponent::LoadedTree() {
 
 void TComponent::InsertComponent(TComponent* AComponent) {
   AComponent->owner_ = this;
+  // A component made while its owner loads is part of what is loaded.
+  if (state_.Contains(csLoading)) AComponent->state_.Include(csLoading);
   components_.push_back(AComponent);
   Notification(AComponent, opInsert);
 }

@@ -16,6 +16,7 @@ void TStringList::SetString(int Index, std::string Value) {
   CheckIndex(Index);
   if (items_[Index].text == Value) return;
   items_[Index].text = std::move(Value);
+  Edited(seChanged, Index);
   Changed();
 }
 
@@ -31,6 +32,7 @@ void TStringList::SetObject(int Index, TObject* Value) {
 
 int TStringList::AddObject(std::string S, TObject* AObject) {
   items_.push_back({std::move(S), AObject});
+  Edited(seInserted, Count() - 1);
   Changed();
   return Count() - 1;
 }
@@ -39,18 +41,21 @@ void TStringList::Insert(int Index, std::string S, TObject* AObject) {
   if (Index < 0 || Index > Count())
     throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
   items_.insert(items_.begin() + Index, {std::move(S), AObject});
+  Edited(seInserted, Index);
   Changed();
 }
 
 void TStringList::Delete(int Index) {
   CheckIndex(Index);
   items_.erase(items_.begin() + Index);
+  Edited(seDeleted, Index);
   Changed();
 }
 
 void TStringList::Clear() {
   if (items_.empty()) return;
   items_.clear();
+  Edited(seCleared, -1);
   Changed();
 }
 
@@ -72,6 +77,7 @@ std::string TStringList::Text() const {
 void TStringList::SetText(std::string_view Value) {
   BeginUpdate();
   items_.clear();
+  Edited(seCleared, -1);
   size_t start = 0;
   while (start < Value.size()) {
     size_t end = Value.find_first_of("\r\n", start);
@@ -98,6 +104,7 @@ void TStringList::Assign(const TPersistent* Source) {
   if (auto* other = dynamic_cast<const TStringList*>(Source)) {
     BeginUpdate();
     items_ = other->items_;
+    Edited(seCleared, -1);
     changedWhileUpdating_ = true;
     EndUpdate();
     return;

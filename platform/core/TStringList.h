@@ -8,6 +8,8 @@
 
 #include "TPersistent.h"
 
+enum TStringsEdit { seInserted, seDeleted, seCleared, seChanged };
+
 class TStringList : public TPersistent {
  public:
   std::string ClassName() const override { return "TStringList"; }
@@ -36,10 +38,16 @@ class TStringList : public TPersistent {
 
   void Assign(const TPersistent* Source) override;
 
+  // After a batch of changes (at EndUpdate while updating).
   TNotifyEvent OnChange;
+  // After each single change, also while updating; Index is the string's.
+  std::function<void(TStringsEdit Edit, int Index)> OnEdit;
 
  protected:
   void Changed();
+  void Edited(TStringsEdit Edit, int Index) {
+    if (OnEdit) OnEdit(Edit, Index);
+  }
 
  private:
   struct Item {

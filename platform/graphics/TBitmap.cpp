@@ -142,6 +142,8 @@ void TBitmap::ReadData(TStream& Stream) {
   uint8_t raw[4];
   Stream.ReadBuffer(raw, 4);
   uint32_t size = raw[0] | raw[1] << 8 | raw[2] << 16 | uint32_t(raw[3]) << 24;
+  // A count beyond the stream's end is a damaged layout, not an allocation.
+  if (size > Stream.Size() - Stream.Position()) throw EReadError("Stream read error");
   std::vector<uint8_t> bytes(size);
   Stream.ReadBuffer(bytes.data(), size);
   TMemoryStream inner(bytes);

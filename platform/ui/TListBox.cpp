@@ -52,9 +52,20 @@ TListBox::TListBox(TComponent* AOwner) : TCustomControl(AOwner), items_(std::mak
   // not a click of its own.
   SetControlStyle(TControlStyle{csCaptureMouse, csSetCaption, csOpaque, csDoubleClicks});
   items_->OnChange = [this](TObject*) { ItemsChanged(); };
+  // The selection follows each change at once, as it does in a list whose
+  // redrawing is suspended: cleared with the items, moved with its item.
+  items_->OnEdit = [this](TStringsEdit edit, int index) {
+    if (edit == seCleared) itemIndex_ = -1;
+    else if (edit == seDeleted && index == itemIndex_) itemIndex_ = -1;
+    else if (edit == seDeleted && index < itemIndex_) --itemIndex_;
+    else if (edit == seInserted && itemIndex_ >= 0 && index <= itemIndex_) ++itemIndex_;
+  };
 }
 
-TListBox::~TListBox() { items_->OnChange = nullptr; }
+TListBox::~TListBox() {
+  items_->OnChange = nullptr;
+  items_->OnEdit = nullptr;
+}
 
 TListBoxLayout TListBox::Layout() const { return ListBoxLayout(Width(), Height(), Count(), itemHeight_, topIndex_); }
 

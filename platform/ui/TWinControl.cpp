@@ -574,3 +574,8 @@ void TWinControl::DoExit() {
 void TWinControl::Notification(TComponent* AComponent, TOperation Operation) {
   TControl::Notification(AComponent, Operation);
 }
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  if (alignPending_) Realign();
+}

@@ -93,6 +93,7 @@ class TWinControl : public TControl {
   virtual void DoEnter();
   virtual void DoExit();
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  void Loaded() override;
   // Makes, shows and hides the host window of a top-level control.
   virtual void CreateHandle();
   void DestroyHandle();
