@@ -1,0 +1,169 @@
+// The main window's layout: every control with its place, texts, fonts,
+// colours and the handler each event runs.
+#include "TdlgMain.h"
+
+#include "ui/TAction.h"
+#include "ui/TActionList.h"
+#include "ui/TButton.h"
+#include "ui/TImage.h"
+#include "ui/TLabel.h"
+#include "ui/TListBox.h"
+#include "ui/TPanel.h"
+
+namespace {
+
+constexpr int kLabelFontHeight = -12;
+
+template <class T>
+T* Make(TComponent* owner, TWinControl* parent, const char* name, TRect bounds) {
+  T* c = new T(owner);
+  c->SetName(name);
+  c->SetParent(parent);
+  c->SetBoundsRect(bounds);
+  return c;
+}
+
+TLabel* MakeLabel(TComponent* owner, TWinControl* parent, const char* name, const char* caption, TRect bounds,
+                  TFontStyles style) {
+  TLabel* l = Make<TLabel>(owner, parent, name, bounds);
+  l->Font()->SetName("Tahoma");
+  l->Font()->SetHeight(kLabelFontHeight);
+  l->Font()->SetStyle(style);
+  l->Font()->SetColor(clWindowText);
+  l->SetColor(clWindow);
+  l->SetCaption(caption);
+  return l;
+}
+
+TAction* MakeAction(TComponent* owner, TActionList* list, const char* name, const char* caption, int image,
+                    TNotifyEvent execute) {
+  auto* a = new TAction(owner);
+  a->SetName(name);
+  a->SetActionList(list);
+  a->SetCaption(caption);
+  a->SetImageIndex(image);
+  a->OnExecute = std::move(execute);
+  return a;
+}
+
+}  // namespace
+
+void TdlgMain::CreateLayout() {
+  SetCaption("");
+  SetClientSize(574, 575);
+  SetPosition(poScreenCenter);
+  SetDefaultMonitor(dmPrimary);
+  SetBorderIcons({});
+  SetColor(clBtnFace);
+  Font()->SetName("Tahoma");
+  Font()->SetHeight(-11);
+  Font()->SetStyle({});
+  Font()->SetColor(clWindowText);
+  OnCreate = [this](TObject* s) { FormCreate(s); };
+  OnShow = [this](TObject* s) { FormShow(s); };
+
+  ActionList1 = new TActionList(this);
+  ActionList1->SetName("ActionList1");
+  RefreshAction = MakeAction(this, ActionList1, "RefreshAction", "Refresh List", 0,
+                             [this](TObject* s) { RefreshActionExecute(s); });
+  KillAction = MakeAction(this, ActionList1, "KillAction", "Kill Process", 1,
+                          [this](TObject* s) { KillActionExecute(s); });
+  HelpAction = MakeAction(this, ActionList1, "HelpAction", "Help", 2, [this](TObject* s) { HelpActionExecute(s); });
+  CloseAction = MakeAction(this, ActionList1, "CloseAction", "Close", 3,
+                           [this](TObject* s) { CloseActionExecute(s); });
+
+  // The band the toolbar pager will hold: the action buttons and the
+  // Internet button at their places on the page's toolbars.
+  pnlActions = Make<TPanel>(this, this, "pnlActions", TRect::Bounds(0, 0, 574, 133));
+  pnlActions->SetAlign(alTop);
+  auto actionButton = [&](const char* name, TAction* action, int left, int tabOrder) {
+    TButton* b = Make<TButton>(this, pnlActions, name, TRect::Bounds(left, 61, 81, 45));
+    b->SetAction(action);
+    b->SetTabStop(false);
+    b->SetTabOrder(tabOrder);
+    return b;
+  };
+  gbtnRefreshList = actionButton("gbtnRefreshList", RefreshAction, 12, 1);
+  gbtnKillProcess = actionButton("gbtnKillProcess", KillAction, 97, 0);
+  gbtnHelp = actionButton("gbtnHelp", HelpAction, 182, 3);
+  AdvGlowButton4 = actionButton("AdvGlowButton4", CloseAction, 267, 2);
+  gbtnRefreshList->SetHint("Refresh the process listing");
+  gbtnKillProcess->SetHint("Kill the selected process");
+  gbtnHelp->SetHint("Launch the help file");
+  AdvGlowButton4->SetHint("Close the program");
+  gbtnInternet = Make<TButton>(this, pnlActions, "gbtnInternet", TRect::Bounds(360, 58, 193, 48));
+  gbtnInternet->SetCaption("&Internet");
+  gbtnInternet->SetHint("Visit our web site");
+  gbtnInternet->SetTabStop(false);
+  gbtnInternet->OnClick = [this](TObject* s) { gbtnInternetClick(s); };
+
+  pnlStatus = Make<TPanel>(this, this, "pnlStatus", TRect::Bounds(0, 556, 574, 19));
+  pnlStatus->SetAlign(alBottom);
+  lblProcessName = Make<TLabel>(this, pnlStatus, "lblProcessName", TRect::Bounds(150, 3, 200, 13));
+  lblProcessName->SetAutoSize(false);
+  lblProcessName->SetAlignment(taCenter);
+  lblProcessName->SetShowAccelChar(false);
+  lblProcessName->SetTransparent(true);
+
+  mxContainer1 = Make<TPanel>(this, this, "mxContainer1", TRect::Bounds(0, 133, 574, 423));
+  mxContainer1->SetAlign(alClient);
+  mxContainer1->SetColor(clWindow);
+  Label6 = MakeLabel(this, mxContainer1, "Label6", "Click to Select a Process", TRect::Bounds(61, 6, 147, 14),
+                     {fsBold});
+  ListBox1 = Make<TListBox>(this, mxContainer1, "ListBox1", TRect::Bounds(15, 24, 238, 379));
+  ListBox1->SetItemHeight(13);
+  ListBox1->SetTabOrder(0);
+  ListBox1->OnClick = [this](TObject* s) { ListBox1Click(s); };
+
+  mxContainer2 = Make<TPanel>(this, mxContainer1, "mxContainer2", TRect::Bounds(298, 10, 222, 266));
+  mxContainer2->SetColor(clWindow);
+  mxContainer2->SetFramed(true);
+  mxContainer2->SetFrameColor(clSkyBlue);
+  mxContainer2->SetTabOrder(1);
+  mxContainer2->OnClick = [this](TObject* s) { FormCreate(s); };
+  Label1 = MakeLabel(this, mxContainer2, "Label1", "Selected Process Information", TRect::Bounds(24, 5, 180, 14),
+                     {fsBold});
+
+  struct Row {
+    TLabel** title;
+    const char* titleName;
+    const char* caption;
+    TRect bounds;
+    TLabel** value;
+    const char* valueName;
+    int valueTop;
+  };
+  const Row rows[] = {
+      {&Flagslbl, "Flagslbl", "Flags", TRect::Bounds(86, 40, 30, 14), &TheFlags, "TheFlags", 41},
+      {&ucountlbl, "ucountlbl", "Usage Count", TRect::Bounds(38, 66, 78, 14), &Thecount, "Thecount", 67},
+      {&procidlbl, "procidlbl", "Process ID", TRect::Bounds(52, 93, 64, 14), &TheProcID, "TheProcID", 94},
+      {&heaplbl, "heaplbl", "Default Heap ID", TRect::Bounds(18, 120, 98, 14), &TheHeapId, "TheHeapId", 121},
+      {&modlbl, "modlbl", "Module ID", TRect::Bounds(53, 146, 63, 14), &TheModID, "TheModID", 147},
+      {&threadlbl, "threadlbl", "Thread Count", TRect::Bounds(32, 173, 84, 14), &TheThreads, "TheThreads", 174},
+      {&parentlbl, "parentlbl", "Parent Process ID", TRect::Bounds(7, 200, 109, 14), &Theparent, "Theparent", 201},
+      {&priolbl, "priolbl", "Base Priority", TRect::Bounds(39, 227, 77, 14), &ThePrio, "ThePrio", 228},
+  };
+  for (const Row& r : rows) {
+    // Titles end at x = 116 whatever their width; values are fixed boxes.
+    *r.title = MakeLabel(this, mxContainer2, r.titleName, r.caption, r.bounds, {fsBold});
+    (*r.title)->SetAlignment(taRightJustify);
+    TLabel* v = MakeLabel(this, mxContainer2, r.valueName, "", TRect::Bounds(134, r.valueTop, 73, 13), {fsBold});
+    v->SetAutoSize(false);
+    v->SetAlignment(taCenter);
+    v->SetShowAccelChar(false);
+    v->Font()->SetColor(clMaroon);
+    v->SetColor(clBtnFace);
+    *r.value = v;
+  }
+
+  Label2 = MakeLabel(this, mxContainer1, "Label2", "Freeware Provided By", TRect::Bounds(334, 294, 150, 14),
+                     {fsBold, fsItalic});
+  Label2->SetAutoSize(false);
+  Label2->SetAlignment(taCenter);
+
+  Image1 = Make<TImage>(this, mxContainer1, "Image1", TRect::Bounds(320, 313, 179, 100));
+  Image1->SetAutoSize(true);
+  Image1->SetCursor(crHandPoint);
+  Image1->SetTransparent(true);
+  Image1->OnClick = [this](TObject* s) { Image1Click(s); };
+}

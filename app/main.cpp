@@ -1,0 +1,25 @@
+// Morvane: lists the machine's processes, shows the selected one's record
+// and ends it at once.
+#include "TdlgMain.h"
+#include "graphics/TGraphicsRuntime.h"
+#include "host/TQtHost.h"
+#include "os/TLinuxProcessProvider.h"
+#include "os/TLinuxShell.h"
+#include "ui/TApplication.h"
+#include "ui/TClock.h"
+
+int main(int argc, char** argv) {
+  TGraphicsRuntime graphics(argc, argv, false);
+  TQtHost host;
+  TMonotonicClock clock;
+  TLinuxProcessProvider processes;
+  TLinuxShell shell;
+  {
+    TApplication app(host, clock);
+    app.Initialize();
+    app.SetTitle("Morvane");
+    app.CreateForm<TdlgMain>(TMainServices{processes, processes, shell});
+    app.Run();
+  }
+  return 0;
+}

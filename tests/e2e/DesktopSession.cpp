@@ -1,0 +1,179 @@
+#include "DesktopSession.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string_view>
+#include <thread>
+
+extern char** environ;
+
+namespace {
+
+std::vector<char*> Pointers(std::vector<std::string>& v) {
+  std::vector<char*> out;
+  for (auto& s : v) out.push_back(s.data());
+  out.push_back(nullptr);
+  return out;
+}
+
+std::vector<std::string> EnvironmentWith(const std::string& display, const std::string& runtimeDir) {
+  std::vector<std::string> env;
+  for (char** e = environ; *e; ++e)
+    if (std::string_view(*e).rfind("DISPLAY=", 0) != 0 && std::string_view(*e).rfind("QT_QPA_PLATFORM=", 0) != 0 &&
+        std::string_view(*e).rfind("XDG_RUNTIME_DIR=", 0) != 0)
+      env.emplace_back(*e);
+  env.push_back("DISPLAY=" + display);
+  if (!runtimeDir.empty()) env.push_back("XDG_RUNTIME_DIR=" + runtimeDir);
+  return env;
+}
+
+void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+}  // namespace
+
+std::optional<int> WaitFor(pid_t Pid, int TimeoutMs) {
+  for (int waited = 0; waited <= TimeoutMs; waited += 20) {
+    int status = 0;
+    pid_t r = waitpid(Pid, &status, WNOHANG);
+    if (r == Pid) return status;
+    if (r < 0) return std::nullopt;
+    Pause(20);
+  }
+  return std::nullopt;
+}
+
+bool DesktopSession::Installed(const char* Program) {
+  const char* path = std::getenv("PATH");
+  std::string p = path ? path : "/usr/bin:/bin";
+  size_t start = 0;
+  while (start <= p.size()) {
+    size_t end = p.find(':', start);
+    std::string dir = p.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    if (!dir.empty() && access((dir + "/" + Program).c_str(), X_OK) == 0) return true;
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return false;
+}
+
+DesktopSession::DesktopSession() {
+  for (const char* tool : {"Xvfb", "xdotool", "import", "convert"}) {
+    if (!Installed(tool)) {
+      why_ = std::string(tool) + " is not installed (the set-up installs xvfb, xdotool and imagemagick)";
+      return;
+    }
+  }
+  for (int n = 99; n < 400; ++n) {
+    std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
+    std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);
+    if (access(lock.c_str(), F_OK) == 0 || access(socket.c_str(), F_OK) == 0) continue;
+    display_ = ":" + std::to_string(n);
+    std::vector<std::string> argv = {"Xvfb", display_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"};
+    auto args = Pointers(argv);
+    pid_t pid = -1;
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+    int rc = posix_spawnp(&pid, "Xvfb", &fa, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&fa);
+    if (rc != 0) break;
+    for (int waited = 0; waited < 10000; waited += 50) {
+      if (access(socket.c_str(), F_OK) == 0) {
+        xvfb_ = pid;
+        char tmpl[] = "/tmp/morvane-e2e-XXXXXX";
+        if (char* d = mkdtemp(tmpl)) dir_ = d;
+        return;
+      }
+      if (waitpid(pid, nullptr, WNOHANG) == pid) break;  // lost the race for this display
+      Pause(50);
+    }
+    if (waitpid(pid, nullptr, WNOHANG) == 0) {
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+    }
+  }
+  why_ = "Xvfb did not start";
+}
+
+DesktopSession::~DesktopSession() {
+  if (xvfb_ > 0) {
+    kill(xvfb_, SIGTERM);
+    if (!WaitFor(xvfb_, 5000)) {
+      kill(xvfb_, SIGKILL);
+      waitpid(xvfb_, nullptr, 0);
+    }
+  }
+  if (!dir_.empty()) std::filesystem::remove_all(dir_);
+}
+
+pid_t DesktopSession::Start(const std::vector<std::string>& Argv) {
+  std::vector<std::string> argv = Argv;
+  std::vector<std::string> env = EnvironmentWith(display_, dir_);
+  auto args = Pointers(argv);
+  auto envp = Pointers(env);
+  pid_t pid = -1;
+  if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), envp.data()) != 0) return -1;
+  return pid;
+}
+
+std::optional<std::string> DesktopSession::Run(const std::vector<std::string>& Argv) {
+  int out[2];
+  if (pipe(out) != 0) return std::nullopt;
+  std::vector<std::string> argv = Argv;
+  std::vector<std::string> env = EnvironmentWith(display_, dir_);
+  auto args = Pointers(argv);
+  auto envp = Pointers(env);
+  posix_spawn_file_actions_t fa;
+  posix_spawn_file_actions_init(&fa);
+  posix_spawn_file_actions_adddup2(&fa, out[1], 1);
+  posix_spawn_file_actions_addclose(&fa, out[0]);
+  posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = -1;
+  int rc = posix_spawnp(&pid, args[0], &fa, nullptr, args.data(), envp.data());
+  posix_spawn_file_actions_destroy(&fa);
+  close(out[1]);
+  if (rc != 0) {
+    close(out[0]);
+    return std::nullopt;
+  }
+  std::string text;
+  char buf[4096];
+  ssize_t n;
+  while ((n = read(out[0], buf, sizeof buf)) > 0) text.append(buf, static_cast<size_t>(n));
+  close(out[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+  return text;
+}
+
+std::optional<std::string> DesktopSession::FindWindow(const std::string& Title) {
+  for (int waited = 0; waited < 20000; waited += 100) {
+    auto out = Run({"xdotool", "search", "--onlyvisible", "--name", "^" + Title + "$"});
+    if (out && !out->empty()) return out->substr(0, out->find('\n'));
+    Pause(100);
+  }
+  return std::nullopt;
+}
+
+void DesktopSession::Click(int X, int Y) {
+  Run({"xdotool", "mousemove", std::to_string(X), std::to_string(Y), "click", "1"});
+}
+
+void DesktopSession::Key(const std::string& Name) { Run({"xdotool", "key", Name}); }
+
+int DesktopSession::ColoursOf(const std::string& WindowId) {
+  std::string shot = dir_ + "/shot.png";
+  if (!Run({"import", "-window", WindowId, shot})) return 0;
+  auto out = Run({"convert", shot, "-format", "%k", "info:"});
+  return out ? std::atoi(out->c_str()) : 0;
+}

@@ -1,0 +1,46 @@
+// A real X display for end-to-end tests: a private Xvfb on a free display
+// number, programs started on it without a shell, and the xdotool and
+// ImageMagick commands that drive and photograph its windows.
+#pragma once
+
+#include <sys/types.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class DesktopSession {
+ public:
+  // Starts Xvfb; Available() is false when it is not installed or would not start.
+  DesktopSession();
+  ~DesktopSession();
+  DesktopSession(const DesktopSession&) = delete;
+  DesktopSession& operator=(const DesktopSession&) = delete;
+
+  bool Available() const { return xvfb_ > 0; }
+  std::string Why() const { return why_; }
+  const std::string& Display() const { return display_; }
+
+  // Starts a program on the display; returns its process id.
+  pid_t Start(const std::vector<std::string>& Argv);
+  // Runs a program on the display to its end; its standard output, or
+  // nothing when it failed.
+  std::optional<std::string> Run(const std::vector<std::string>& Argv);
+
+  // The id of the visible top-level window with this exact title.
+  std::optional<std::string> FindWindow(const std::string& Title);
+  void Click(int X, int Y);
+  void Key(const std::string& Name);
+  // Number of distinct colours in a screenshot of the window.
+  int ColoursOf(const std::string& WindowId);
+
+ private:
+  static bool Installed(const char* Program);
+  pid_t xvfb_ = -1;
+  std::string display_;
+  std::string why_;
+  std::string dir_;
+};
+
+// Waits up to TimeoutMs for the process to end; its wait status.
+std::optional<int> WaitFor(pid_t Pid, int TimeoutMs);
