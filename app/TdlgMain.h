@@ -19,6 +19,7 @@ class TImage;
 class TLabel;
 class TListBox;
 class TPanel;
+class TmxContainer;
 
 // The operating-system services the window works with.
 struct TMainServices {
@@ -70,10 +71,10 @@ class TdlgMain : public TForm {
   TButton* AdvGlowButton4 = nullptr;
   TButton* gbtnInternet = nullptr;
 
-  TPanel* mxContainer1 = nullptr;
+  TmxContainer* mxContainer1 = nullptr;
   TLabel* Label6 = nullptr;
   TListBox* ListBox1 = nullptr;
-  TPanel* mxContainer2 = nullptr;
+  TmxContainer* mxContainer2 = nullptr;
   TLabel* Label1 = nullptr;
   TLabel* Flagslbl = nullptr;
   TLabel* ucountlbl = nullptr;

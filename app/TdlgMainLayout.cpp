@@ -2,6 +2,11 @@
 // colours and the handler each event runs.
 #include "TdlgMain.h"
 
+#include "Resources.h"
+#include "container/TmxContainer.h"
+#include "core/TStream.h"
+#include "graphics/TPicture.h"
+
 #include "ui/TAction.h"
 #include "ui/TActionList.h"
 #include "ui/TButton.h"
@@ -44,6 +49,46 @@ TAction* MakeAction(TComponent* owner, TActionList* list, const char* name, cons
   a->SetImageIndex(image);
   a->OnExecute = std::move(execute);
   return a;
+}
+
+// The containers' settings: a solid window-coloured background (the
+// gradient, blend and grey-scale settings are kept but not drawn), a
+// border of 5 on every side.
+void SetUpContainer(TmxContainer* c, TmxBorderLines lines, TColor lineColor) {
+  c->SetLines(lines);
+  c->SetLineColor(lineColor);
+  c->Border()->SetLeft(5);
+  c->Border()->SetTop(5);
+  c->Border()->SetRight(5);
+  c->Border()->SetBottom(5);
+  TmxBackground* b = c->Background();
+  b->SetStyle(btSolid);
+  b->SetColor(clWindow);
+  b->Gradient()->SetBeginColor(clBtnFace);
+  b->Gradient()->SetEndColor(clBlue);
+  b->Gradient()->SetDrawStyle(gtLeftToRight);
+  b->Gradient()->SetDirection(gdNormal);
+  b->SetAlphaBlend(255);
+  b->SetBitmapCopy(bcSrcCopy);
+  b->SetGrayscale(false);
+  c->SetOptions({tiSetStyle});
+}
+
+// The logo as the layout stores a picture container's picture: the
+// graphic's class name, then its data (a byte count and the JPEG file).
+void LoadStoredLogo(TPicture* picture) {
+  auto jpeg = FindResource("tolvaris_logo.jpg");
+  TMemoryStream stored;
+  const std::string name = "TJPEGImage";
+  uint8_t nameLength = static_cast<uint8_t>(name.size());
+  stored.WriteBuffer(&nameLength, 1);
+  stored.WriteBuffer(name.data(), nameLength);
+  uint32_t size = static_cast<uint32_t>(jpeg.size());
+  uint8_t count[4] = {uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16), uint8_t(size >> 24)};
+  stored.WriteBuffer(count, 4);
+  stored.WriteBuffer(jpeg.data(), size);
+  stored.SetPosition(0);
+  picture->ReadData(stored);
 }
 
 }  // namespace
@@ -105,9 +150,9 @@ void TdlgMain::CreateLayout() {
   lblProcessName->SetShowAccelChar(false);
   lblProcessName->SetTransparent(true);
 
-  mxContainer1 = Make<TPanel>(this, this, "mxContainer1", TRect::Bounds(0, 133, 574, 423));
+  mxContainer1 = Make<TmxContainer>(this, this, "mxContainer1", TRect::Bounds(0, 133, 574, 423));
   mxContainer1->SetAlign(alClient);
-  mxContainer1->SetColor(clWindow);
+  SetUpContainer(mxContainer1, {}, clWhite);
   Label6 = MakeLabel(this, mxContainer1, "Label6", "Click to Select a Process", TRect::Bounds(61, 6, 147, 14),
                      {fsBold});
   ListBox1 = Make<TListBox>(this, mxContainer1, "ListBox1", TRect::Bounds(15, 24, 238, 379));
@@ -115,10 +160,8 @@ void TdlgMain::CreateLayout() {
   ListBox1->SetTabOrder(0);
   ListBox1->OnClick = [this](TObject* s) { ListBox1Click(s); };
 
-  mxContainer2 = Make<TPanel>(this, mxContainer1, "mxContainer2", TRect::Bounds(298, 10, 222, 266));
-  mxContainer2->SetColor(clWindow);
-  mxContainer2->SetFramed(true);
-  mxContainer2->SetFrameColor(clSkyBlue);
+  mxContainer2 = Make<TmxContainer>(this, mxContainer1, "mxContainer2", TRect::Bounds(298, 10, 222, 266));
+  SetUpContainer(mxContainer2, {blLeft, blRight, blTop, blBottom}, clSkyBlue);
   mxContainer2->SetTabOrder(1);
   mxContainer2->OnClick = [this](TObject* s) { FormCreate(s); };
   Label1 = MakeLabel(this, mxContainer2, "Label1", "Selected Process Information", TRect::Bounds(24, 5, 180, 14),
@@ -166,4 +209,5 @@ void TdlgMain::CreateLayout() {
   Image1->SetCursor(crHandPoint);
   Image1->SetTransparent(true);
   Image1->OnClick = [this](TObject* s) { Image1Click(s); };
+  LoadStoredLogo(Image1->Picture());
 }

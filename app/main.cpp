@@ -5,11 +5,15 @@
 #include "host/TQtHost.h"
 #include "os/TLinuxProcessProvider.h"
 #include "os/TLinuxShell.h"
+#include "picture/TJPEGImage.h"
 #include "ui/TApplication.h"
 #include "ui/TClock.h"
 
 int main(int argc, char** argv) {
+  // Before the application: the 2-D graphics and the JPEG picture format;
+  // after it, the other way round.
   TGraphicsRuntime graphics(argc, argv, false);
+  RegisterJPEGImage();
   TQtHost host;
   TMonotonicClock clock;
   TLinuxProcessProvider processes;
@@ -21,5 +25,6 @@ int main(int argc, char** argv) {
     app.CreateForm<TdlgMain>(TMainServices{processes, processes, shell});
     app.Run();
   }
+  UnregisterJPEGImage();
   return 0;
 }

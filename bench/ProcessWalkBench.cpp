@@ -20,6 +20,7 @@
 #include "host/THeadlessHost.h"
 #include "os/TFakeShell.h"
 #include "os/TLinuxProcessProvider.h"
+#include "picture/TJPEGImage.h"
 #include "ui/TApplication.h"
 #include "ui/TListBox.h"
 
@@ -151,6 +152,7 @@ class TRatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
   TGraphicsRuntime graphics(argc, argv, true);
+  RegisterJPEGImage();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   // Registered in this order so that both machine-count runs come before the

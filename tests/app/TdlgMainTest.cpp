@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <set>
 
 #include "TdlgMain.h"
 #include "desktop/HeadlessDesktop.h"
@@ -16,7 +17,7 @@
 #include "ui/TImage.h"
 #include "ui/TLabel.h"
 #include "ui/TListBox.h"
-#include "ui/TPanel.h"
+#include "container/TmxContainer.h"
 
 namespace {
 
@@ -213,4 +214,22 @@ TEST_F(MainWindow, CloseEndsTheProgram) {
   Open();
   desk.Click(form->AdvGlowButton4);
   EXPECT_TRUE(desk.App().Terminated());
+}
+
+TEST_F(MainWindow, ProcessesAndDetailsSitInBorderedContainersUnderTheLogo) {
+  Open();
+  // The list and the details fill their container inside its border.
+  EXPECT_EQ(form->mxContainer1->BoundsRect(), TRect::Bounds(0, 133, 574, 556 - 133));
+  TmxContainer* details = form->mxContainer2;
+  EXPECT_EQ(desk.Pixel(details, 0, 100), ColorToRGB(clSkyBlue));
+  EXPECT_EQ(desk.Pixel(details, 221, 100), ColorToRGB(clSkyBlue));
+  EXPECT_EQ(desk.Pixel(details, 100, 0), ColorToRGB(clSkyBlue));
+  EXPECT_EQ(desk.Pixel(details, 100, 265), ColorToRGB(clSkyBlue));
+  EXPECT_EQ(desk.Pixel(details, 200, 255), ColorToRGB(clWindow));
+  EXPECT_EQ(desk.Pixel(form->mxContainer1, 2, 2), ColorToRGB(clWindow));
+  // The logo is the stored JPEG, at its own size.
+  EXPECT_EQ(form->Image1->BoundsRect(), TRect::Bounds(320, 313, 179, 100));
+  std::set<TColor> colours;
+  for (int x = 0; x < 179; x += 7) colours.insert(desk.Pixel(form->Image1, x, 50));
+  EXPECT_GT(colours.size(), 3u);
 }
