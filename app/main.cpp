@@ -1,5 +1,6 @@
 // Morvane: lists the machine's processes, shows the selected one's record
 // and ends it at once.
+#include "Resources.h"
 #include "TdlgMain.h"
 #include "graphics/TGraphicsRuntime.h"
 #include "host/TQtHost.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     TApplication app(host, clock);
     app.Initialize();
     app.SetTitle("Morvane");
+    app.SetIcon(FindResource("morvane.png"));
     app.CreateForm<TdlgMain>(TMainServices{processes, processes, shell});
     app.Run();
   }

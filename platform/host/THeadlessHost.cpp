@@ -87,6 +87,10 @@ void THeadlessHost::SetTitle(THostWindow Window, const std::string& Title) {
   if (auto it = windows_.find(Window); it != windows_.end()) it->second.Title = Title;
 }
 
+void THeadlessHost::SetIcon(THostWindow Window, std::span<const uint8_t> Image) {
+  if (auto it = windows_.find(Window); it != windows_.end()) it->second.IconBytes = Image.size();
+}
+
 void THeadlessHost::SetMask(THostWindow Window, const TRegion* Region) {
   auto it = windows_.find(Window);
   if (it == windows_.end()) return;

@@ -256,10 +256,12 @@ void TQtHost::SetTitle(THostWindow Window, const std::string& Title) {
   if (TQtHostWindow* w = Find(Window)) w->setTitle(QString::fromStdString(Title));
 }
 
-void TQtHost::SetIcon(THostWindow Window, const TBitmap* Icon) {
+void TQtHost::SetIcon(THostWindow Window, std::span<const uint8_t> Image) {
   TQtHostWindow* w = Find(Window);
-  if (!w || !Icon || Icon->Empty()) return;
-  w->setIcon(QIcon(QPixmap::fromImage(Icon->Data().image)));
+  if (!w) return;
+  QImage image;
+  if (!Image.empty()) image.loadFromData(Image.data(), static_cast<int>(Image.size()));
+  w->setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
 }
 
 void TQtHost::SetMask(THostWindow Window, const TRegion* Region) {

@@ -22,7 +22,7 @@ class TQtHost : public IHost {
   void SetBounds(THostWindow Window, const TRect& Bounds) override;
   void SetShowState(THostWindow Window, THostShowState State) override;
   void SetTitle(THostWindow Window, const std::string& Title) override;
-  void SetIcon(THostWindow Window, const TBitmap* Icon) override;
+  void SetIcon(THostWindow Window, std::span<const uint8_t> Image) override;
   void SetMask(THostWindow Window, const TRegion* Region) override;
   void Present(THostWindow Window, const TBitmap& BackBuffer, const TRegion& Dirty) override;
   void SetCursor(THostWindow Window, TCursor Cursor) override;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -78,7 +79,8 @@ class IHost {
   virtual void SetBounds(THostWindow Window, const TRect& Bounds) = 0;
   virtual void SetShowState(THostWindow Window, THostShowState State) = 0;
   virtual void SetTitle(THostWindow Window, const std::string& Title) = 0;
-  virtual void SetIcon(THostWindow Window, const TBitmap* Icon) = 0;
+  // The bytes of a PNG or BMP file; empty for none.
+  virtual void SetIcon(THostWindow Window, std::span<const uint8_t> Image) = 0;
   // nullptr: the whole rectangle.
   virtual void SetMask(THostWindow Window, const TRegion* Region) = 0;
   // The back buffer's Dirty area changed; show it.

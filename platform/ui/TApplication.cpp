@@ -47,6 +47,12 @@ void TApplication::SetTitle(const std::string& Value) {
     host_.SetTitle(mainForm_->HostWindow(), title_);
 }
 
+void TApplication::SetIcon(std::span<const uint8_t> Image) {
+  icon_.assign(Image.begin(), Image.end());
+  for (TWinControl* top : windows_.TopLevels())
+    if (dynamic_cast<TCustomForm*>(top) && top->HandleAllocated()) host_.SetIcon(top->HostWindow(), icon_);
+}
+
 void TApplication::Run() {
   if (mainForm_) {
     Guarded([&] { mainForm_->Show(); });

@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ class TApplication : public TComponent {
   void Initialize() {}
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& Value);
+  // The icon the taskbar shows for the application's windows: the bytes
+  // of a PNG or BMP file.
+  std::span<const uint8_t> Icon() const { return icon_; }
+  void SetIcon(std::span<const uint8_t> Image);
   TCustomForm* MainForm() const { return mainForm_; }
   // Creates a form owned by the application; the first becomes the main form.
   template <class T, class... Args>
@@ -102,6 +107,7 @@ class TApplication : public TComponent {
   IClock& clock_;
   TWindowManager windows_;
   std::string title_;
+  std::vector<uint8_t> icon_;
   TCustomForm* mainForm_ = nullptr;
   bool terminated_ = false;
   std::vector<Timer> timers_;

@@ -41,6 +41,7 @@ void TCustomForm::CreateHandle() {
   // The taskbar shows the application's title for a form without its own.
   const std::string& title = Text().empty() ? Application->Title() : Text();
   Application->Host().SetTitle(HostWindow(), title);
+  if (!Application->Icon().empty()) Application->Host().SetIcon(HostWindow(), Application->Icon());
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value) { borderStyle_ = Value; }
