@@ -83,10 +83,7 @@ void LoadStoredLogo(TPicture* picture) {
   uint8_t nameLength = static_cast<uint8_t>(name.size());
   stored.WriteBuffer(&nameLength, 1);
   stored.WriteBuffer(name.data(), nameLength);
-  uint32_t size = static_cast<uint32_t>(jpeg.size());
-  uint8_t count[4] = {uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16), uint8_t(size >> 24)};
-  stored.WriteBuffer(count, 4);
-  stored.WriteBuffer(jpeg.data(), size);
+  stored.WriteCountedBytes(jpeg);
   stored.SetPosition(0);
   picture->ReadData(stored);
 }

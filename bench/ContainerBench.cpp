@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include "container/TmxContainer.h"
-#include "graphics/TGraphicsRuntime.h"
 #include "host/THeadlessHost.h"
 #include "ui/TApplication.h"
 #include "ui/TClock.h"
@@ -32,12 +31,3 @@ void PaintContainer(benchmark::State& State) {
 BENCHMARK(PaintContainer)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  TGraphicsRuntime runtime(argc, argv, true);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

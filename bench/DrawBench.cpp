@@ -6,7 +6,6 @@
 #include "draw/OfficeFrames.h"
 #include "draw/OfficeGradients.h"
 #include "graphics/TBitmap.h"
-#include "graphics/TGraphicsRuntime.h"
 #include "graphics/gdiplus/GpGraphics.h"
 #include "graphics/gdiplus/GpSolidFill.h"
 
@@ -45,12 +44,3 @@ void BM_SolidFill574x423(benchmark::State& state) {
 BENCHMARK(BM_SolidFill574x423)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  TGraphicsRuntime runtime(argc, argv, true);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -37,6 +37,23 @@ int64_t TStream::CopyFrom(TStream& Source, int64_t Count) {
   return Count;
 }
 
+std::vector<uint8_t> TStream::ReadCountedBytes() {
+  uint8_t raw[4];
+  ReadBuffer(raw, 4);
+  uint32_t size = raw[0] | raw[1] << 8 | raw[2] << 16 | uint32_t(raw[3]) << 24;
+  if (size > Size() - Position()) throw EReadError("Stream read error");
+  std::vector<uint8_t> bytes(size);
+  ReadBuffer(bytes.data(), size);
+  return bytes;
+}
+
+void TStream::WriteCountedBytes(std::span<const uint8_t> Bytes) {
+  uint32_t size = static_cast<uint32_t>(Bytes.size());
+  uint8_t raw[4] = {uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16), uint8_t(size >> 24)};
+  WriteBuffer(raw, 4);
+  WriteBuffer(Bytes.data(), size);
+}
+
 int64_t TMemoryStream::Read(void* Buffer, int64_t Count) {
   if (Count <= 0 || position_ >= static_cast<int64_t>(data_.size())) return 0;
   int64_t n = std::min<int64_t>(Count, static_cast<int64_t>(data_.size()) - position_);

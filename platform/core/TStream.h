@@ -26,6 +26,11 @@ class TStream : public TObject {
   void WriteBuffer(const void* Buffer, int64_t Count);
   // Copies Count bytes from Source (0: all of it from its start).
   int64_t CopyFrom(TStream& Source, int64_t Count);
+  // A 32-bit little-endian byte count, then that many bytes, as stored
+  // layouts keep a picture's file; a count past the stream's end raises
+  // EReadError before anything is allocated.
+  std::vector<uint8_t> ReadCountedBytes();
+  void WriteCountedBytes(std::span<const uint8_t> Bytes);
 };
 
 class TMemoryStream : public TStream {

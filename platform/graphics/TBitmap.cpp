@@ -139,24 +139,14 @@ void TBitmap::SaveToStream(TStream& Stream) const {
 }
 
 void TBitmap::ReadData(TStream& Stream) {
-  uint8_t raw[4];
-  Stream.ReadBuffer(raw, 4);
-  uint32_t size = raw[0] | raw[1] << 8 | raw[2] << 16 | uint32_t(raw[3]) << 24;
-  // A count beyond the stream's end is a damaged layout, not an allocation.
-  if (size > Stream.Size() - Stream.Position()) throw EReadError("Stream read error");
-  std::vector<uint8_t> bytes(size);
-  Stream.ReadBuffer(bytes.data(), size);
-  TMemoryStream inner(bytes);
+  TMemoryStream inner(Stream.ReadCountedBytes());
   LoadFromStream(inner);
 }
 
 void TBitmap::WriteData(TStream& Stream) const {
   TMemoryStream inner;
   SaveToStream(inner);
-  uint32_t size = static_cast<uint32_t>(inner.Bytes().size());
-  uint8_t raw[4] = {uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16), uint8_t(size >> 24)};
-  Stream.WriteBuffer(raw, 4);
-  Stream.WriteBuffer(inner.Bytes().data(), size);
+  Stream.WriteCountedBytes(inner.Bytes());
 }
 
 void TBitmap::Assign(const TPersistent* Source) {

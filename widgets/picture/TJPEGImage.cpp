@@ -45,22 +45,9 @@ void TJPEGImage::SaveToStream(TStream& Stream) const {
   Stream.WriteBuffer(bytes_.data(), static_cast<int64_t>(bytes_.size()));
 }
 
-void TJPEGImage::ReadData(TStream& Stream) {
-  uint8_t raw[4];
-  Stream.ReadBuffer(raw, 4);
-  uint32_t size = raw[0] | raw[1] << 8 | raw[2] << 16 | uint32_t(raw[3]) << 24;
-  if (size > Stream.Size() - Stream.Position()) throw EReadError("Stream read error");
-  std::vector<uint8_t> bytes(size);
-  Stream.ReadBuffer(bytes.data(), size);
-  Load(std::move(bytes));
-}
+void TJPEGImage::ReadData(TStream& Stream) { Load(Stream.ReadCountedBytes()); }
 
-void TJPEGImage::WriteData(TStream& Stream) const {
-  uint32_t size = static_cast<uint32_t>(bytes_.size());
-  uint8_t raw[4] = {uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16), uint8_t(size >> 24)};
-  Stream.WriteBuffer(raw, 4);
-  SaveToStream(Stream);
-}
+void TJPEGImage::WriteData(TStream& Stream) const { Stream.WriteCountedBytes(bytes_); }
 
 void TJPEGImage::Assign(const TPersistent* Source) {
   auto* jpeg = dynamic_cast<const TJPEGImage*>(Source);
