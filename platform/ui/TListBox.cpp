@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "TApplication.h"
+#include "graphics/TSavedCanvasState.h"
 
 namespace {
 constexpr int kScrollBarWidth = 17;
@@ -258,15 +259,21 @@ void TListBox::WndProc(TMessage& M) {
 void TListBox::Paint() {
   TCanvas* c = Canvas();
   TListBoxLayout l = Layout();
-  TRect all = ClientRect();
   c->Brush()->SetColor(clBtnShadow);
-  c->FrameRect(all);
+  c->FrameRect(ClientRect());
+  PaintRows(l);
+  if (!l.ScrollBar.IsEmpty()) PaintScrollBar(l);
+}
+
+void TListBox::PaintRows(const TListBoxLayout& l) {
+  TCanvas* c = Canvas();
+  TSavedCanvasState saved(c);
+  c->IntersectClipRect(l.Items);
   c->Font()->Assign(Font());
+  // Only the rows the clip reaches: a long list costs what a short one does.
   TRect clip = c->ClipRect();
   int first = topIndex_ + std::max(0, (clip.Top - l.Items.Top) / itemHeight_);
   int last = std::min(Count() - 1, topIndex_ + (clip.Bottom - l.Items.Top + itemHeight_ - 1) / itemHeight_);
-  int saved = c->SaveDC();
-  c->IntersectClipRect(l.Items);
   for (int i = first; i <= last; ++i) {
     TRect r = ItemRect(i);
     bool selected = i == itemIndex_;
@@ -293,8 +300,10 @@ void TListBox::Paint() {
     c->Brush()->SetColor(Color());
     c->FillRect({l.Items.Left, std::max(l.Items.Top, rowsBottom), l.Items.Right, l.Items.Bottom});
   }
-  c->RestoreDC(saved);
-  if (l.ScrollBar.IsEmpty()) return;
+}
+
+void TListBox::PaintScrollBar(const TListBoxLayout& l) {
+  TCanvas* c = Canvas();
   c->Brush()->SetColor(RGB(234, 234, 234));
   c->FillRect(l.ScrollBar);
   auto button = [&](const TRect& r, bool up) {

@@ -59,6 +59,8 @@ class TListBox : public TCustomControl {
   void SelectByUser(int Index);
   void ScrollIntoView(int Index);
   void ScrollStep();
+  void PaintRows(const TListBoxLayout& Layout);
+  void PaintScrollBar(const TListBoxLayout& Layout);
   TScrollPart ScrollPartAt(TPoint P) const;
 
   std::unique_ptr<TStringList> items_;

@@ -5,6 +5,7 @@
 
 #include "graphics/TBitmap.h"
 #include "graphics/TCanvas.h"
+#include "graphics/TSavedCanvasState.h"
 
 namespace {
 
@@ -197,7 +198,7 @@ void TmxCustomBackground::DrawBitmap(TCanvas* Canvas, const TRect& R, bool Tile)
   if (bitmap_->Empty()) return;
   const int w = bitmap_->Width(), h = bitmap_->Height();
   const uint32_t rop = RasterOp(bitmapCopy_);
-  const int saved = Canvas->SaveDC();
+  TSavedCanvasState saved(Canvas);
   Canvas->IntersectClipRect(R);
   if (!Tile) {
     Canvas->BitBlt(R.Left, R.Top, w, h, bitmap_->Canvas(), 0, 0, rop);
@@ -205,7 +206,6 @@ void TmxCustomBackground::DrawBitmap(TCanvas* Canvas, const TRect& R, bool Tile)
     for (int y = R.Top; y < R.Bottom; y += h)
       for (int x = R.Left; x < R.Right; x += w) Canvas->BitBlt(x, y, w, h, bitmap_->Canvas(), 0, 0, rop);
   }
-  Canvas->RestoreDC(saved);
 }
 
 // Pixels are compared and mixed by their colour bytes. The fourth byte

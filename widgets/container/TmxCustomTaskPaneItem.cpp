@@ -5,21 +5,9 @@
 
 #include "graphics/TBitmap.h"
 #include "graphics/TCanvas.h"
+#include "graphics/TSavedCanvasState.h"
 
 namespace {
-
-// A canvas's origin and clip, put back at the end of a scope.
-class SavedCanvasState {
- public:
-  explicit SavedCanvasState(TCanvas* C) : c_(C), level_(C->SaveDC()) {}
-  ~SavedCanvasState() { c_->RestoreDC(level_); }
-  SavedCanvasState(const SavedCanvasState&) = delete;
-  SavedCanvasState& operator=(const SavedCanvasState&) = delete;
-
- private:
-  TCanvas* c_;
-  int level_;
-};
 
 // Marks controls as painting a copy for the length of a scope, and
 // gives each back the mark it had.
@@ -125,7 +113,7 @@ void TmxCustomTaskPaneItem::PaintParentImage(TCanvas* Target) {
     if (!dynamic_cast<TWinControl*>(c) && c->Visible() && c->BoundsRect().Intersects(self)) marks.Add(c);
   }
   const intptr_t dc = reinterpret_cast<intptr_t>(Target->Handle());
-  SavedCanvasState saved(Target);
+  TSavedCanvasState saved(Target);
   Target->MoveWindowOrg(-self.Left, -self.Top);
   Target->IntersectClipRect({0, 0, p->ClientWidth(), p->ClientHeight()});
   Target->IntersectClipRect(self);
