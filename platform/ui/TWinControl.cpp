@@ -241,6 +241,12 @@ void TWinControl::CreateParams(TCreateParams& Params) const {
   Params.WindowClassStyle = CS_DBLCLKS;
 }
 
+THostWindowKind TWinControl::HostWindowKind(const TCreateParams& Params) const {
+  if (Params.ExStyle & WS_EX_TOOLWINDOW) return hwkPopup;
+  if ((Params.Style & WS_CAPTION) == WS_CAPTION) return hwkFramed;
+  return (Params.Style & WS_POPUP) ? hwkFrameless : hwkFramed;
+}
+
 void TWinControl::CreateHandle() {
   if (hostWindow_ || !Application) return;
   TCreateParams p;
@@ -248,10 +254,7 @@ void TWinControl::CreateHandle() {
   THostWindowParams hp;
   hp.Title = p.Caption;
   hp.Bounds = BoundsRect();
-  bool popup = (p.Style & WS_POPUP) != 0;
-  if (p.ExStyle & WS_EX_TOOLWINDOW) hp.Kind = hwkPopup;
-  else if ((p.Style & WS_CAPTION) == WS_CAPTION) hp.Kind = hwkFramed;
-  else hp.Kind = popup ? hwkFrameless : hwkFramed;
+  hp.Kind = HostWindowKind(p);
   hp.DropShadow = (p.WindowClassStyle & CS_DROPSHADOW) != 0;
   hp.InputTransparent = (p.ExStyle & WS_EX_TRANSPARENT) != 0;
   if (TCustomForm* owner = Parent() ? Parent()->ParentForm() : nullptr) hp.Transient = owner->HostWindow();

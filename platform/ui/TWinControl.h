@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "IHost.h"
 #include "TControl.h"
 #include "graphics/TBrush.h"
 #include "graphics/TRegion.h"
@@ -94,6 +95,8 @@ class TWinControl : public TControl {
   virtual void DoExit();
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Loaded() override;
+  // The kind of host window a top-level control with these parameters gets.
+  virtual THostWindowKind HostWindowKind(const TCreateParams& Params) const;
   // Makes, shows and hides the host window of a top-level control.
   virtual void CreateHandle();
   void DestroyHandle();

@@ -116,6 +116,7 @@ void TWindowManager::Detach(TWinControl* TopLevel) {
   if (capture_ && TopLevel->ContainsControl(capture_)) capture_ = nullptr;
   if (mouseControl_ && TopLevel->ContainsControl(mouseControl_)) mouseControl_ = nullptr;
   if (focus_ && TopLevel->ContainsControl(focus_)) focus_ = nullptr;
+  if (keyboardGrab_ && TopLevel->ContainsControl(keyboardGrab_)) keyboardGrab_ = nullptr;
   if (activeForm_ == TopLevel) activeForm_ = nullptr;
   THostWindow host = (*it)->host;
   windows_.erase(it);
@@ -137,6 +138,7 @@ void TWindowManager::ControlDestroyed(TControl* Control) {
   if (capture_ == Control) capture_ = nullptr;
   if (mouseControl_ == Control) mouseControl_ = nullptr;
   if (focus_ == Control) focus_ = nullptr;
+  if (keyboardGrab_ == Control) keyboardGrab_ = nullptr;
   if (activeForm_ == Control) activeForm_ = nullptr;
   modal_.erase(std::remove(modal_.begin(), modal_.end(), Control), modal_.end());
 }
@@ -328,10 +330,10 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
 void TWindowManager::HostKey(THostWindow HostWin, const THostKeyEvent& E) {
   if (!Application) return;
   TWinControl* top = TopLevelOf(HostWin);
-  TWinControl* target = focus_ ? focus_ : static_cast<TWinControl*>(activeForm_);
+  TWinControl* target = keyboardGrab_ ? keyboardGrab_ : focus_ ? focus_ : static_cast<TWinControl*>(activeForm_);
   if (!target) target = top;
   if (!target) return;
-  if (TCustomForm* modal = ModalForm(); modal && !modal->ContainsControl(target)) return;
+  if (TCustomForm* modal = ModalForm(); modal && target != keyboardGrab_ && !modal->ContainsControl(target)) return;
   bool alt = E.Shift.Contains(ssAlt);
   bool sys = alt || E.Key == VK_F10 || E.Key == VK_MENU;
   intptr_t keyData = 1 | (alt ? KF_ALTDOWN_LPARAM : 0) | (E.AutoRepeat ? intptr_t{1} << 30 : 0);

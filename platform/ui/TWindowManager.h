@@ -54,6 +54,10 @@ class TWindowManager : public IHostListener {
   TWinControl* Focus() const { return focus_; }
   void SetFocus(TWinControl* Control);
   TCustomForm* ActiveForm() const { return activeForm_; }
+  // While set, keys go to this control instead of the focused one (an
+  // open pop-up menu takes the keyboard without taking the focus).
+  TWinControl* KeyboardGrab() const { return keyboardGrab_; }
+  void SetKeyboardGrab(TWinControl* Control) { keyboardGrab_ = Control; }
   void ActivateForm(TCustomForm* Form);
   bool IsKeyDown(uint16_t Key) const { return host_.IsKeyDown(Key); }
 
@@ -87,6 +91,7 @@ class TWindowManager : public IHostListener {
   TControl* capture_ = nullptr;
   TControl* mouseControl_ = nullptr;
   TWinControl* focus_ = nullptr;
+  TWinControl* keyboardGrab_ = nullptr;
   TCustomForm* activeForm_ = nullptr;
   std::vector<TCustomForm*> modal_;
   TPoint lastCursor_;
