@@ -7,7 +7,7 @@
 #include "procObject.h"
 #include "ui/TAction.h"
 #include "ui/TApplication.h"
-#include "ui/TButton.h"
+#include "glowbutton/TAdvGlowButton.h"
 #include "ui/TLabel.h"
 #include "ui/TListBox.h"
 

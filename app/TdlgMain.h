@@ -14,7 +14,8 @@
 
 class TAction;
 class TActionList;
-class TButton;
+class TAdvGlowButton;
+class TCustomImageList;
 class TImage;
 class TLabel;
 class TListBox;
@@ -64,12 +65,16 @@ class TdlgMain : public TForm {
   TAction* HelpAction = nullptr;
   TAction* CloseAction = nullptr;
 
+  TCustomImageList* imlNormal = nullptr;
+  TCustomImageList* imlHot = nullptr;
+  TCustomImageList* ImageList2 = nullptr;
+
   TPanel* pnlActions = nullptr;
-  TButton* gbtnRefreshList = nullptr;
-  TButton* gbtnKillProcess = nullptr;
-  TButton* gbtnHelp = nullptr;
-  TButton* AdvGlowButton4 = nullptr;
-  TButton* gbtnInternet = nullptr;
+  TAdvGlowButton* gbtnRefreshList = nullptr;
+  TAdvGlowButton* gbtnKillProcess = nullptr;
+  TAdvGlowButton* gbtnHelp = nullptr;
+  TAdvGlowButton* AdvGlowButton4 = nullptr;
+  TAdvGlowButton* gbtnInternet = nullptr;
 
   TmxContainer* mxContainer1 = nullptr;
   TLabel* Label6 = nullptr;

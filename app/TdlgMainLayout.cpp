@@ -7,9 +7,11 @@
 #include "core/TStream.h"
 #include "graphics/TPicture.h"
 
+#include "glowbutton/TAdvGlowButton.h"
+#include "picture/TGDIPPicture.h"
 #include "ui/TAction.h"
 #include "ui/TActionList.h"
-#include "ui/TButton.h"
+#include "ui/TCustomImageList.h"
 #include "ui/TImage.h"
 #include "ui/TLabel.h"
 #include "ui/TListBox.h"
@@ -74,6 +76,29 @@ void SetUpContainer(TmxContainer* c, TmxBorderLines lines, TColor lineColor) {
   c->SetOptions({tiSetStyle});
 }
 
+// The glow buttons' colours: the Office 2007 Luna scheme's.
+void SetLunaAppearance(TGlowButtonAppearance* a) {
+  a->SetNormal({0xEEDBC8, 0xF6DDC9, 0xEDD4C0, 0xF7E1D0, 0xE0B99B, ggVertical, ggVertical});
+  a->SetHot({0xEBFDFF, 0xACECFF, 0x59DAFF, 0xA4E9FF, 0x99CEDB, ggVertical, ggVertical});
+  a->SetDown({0x76AFF1, 0x4190F3, 0x0E72F1, 0x4C9FFD, 0x45667B, ggVertical, ggVertical});
+  a->SetChecked({0xB5DBFB, 0x78C7FE, 0x9FEBFD, 0x56B4FE, 0x45667B, ggVertical, ggVertical});
+  a->SetDisabled({0xF2F2F2, 0xF2F2F2, 0xB6B6B6, 0xF2F2F2, 0x808080, ggRadial, ggRadial});
+}
+
+// A picture as the layout stores it: the image file's bytes.
+void LoadStoredPicture(TGDIPPicture* picture, const char* resource) {
+  TMemoryStream stored(FindResource(resource));
+  picture->ReadData(stored);
+}
+
+TCustomImageList* MakeImageList(TComponent* owner, const char* name, int size, const char* strip) {
+  auto* list = new TCustomImageList(owner);
+  list->SetName(name);
+  list->SetSize(size, size);
+  if (strip) list->AddImages(FindResource(strip));
+  return list;
+}
+
 // The logo as the layout stores a picture container's picture: the
 // graphic's class name, then its data (a byte count and the JPEG file).
 void LoadStoredLogo(TPicture* picture) {
@@ -114,29 +139,46 @@ void TdlgMain::CreateLayout() {
   CloseAction = MakeAction(this, ActionList1, "CloseAction", "Close", 3,
                            [this](TObject* s) { CloseActionExecute(s); });
 
+  imlNormal = MakeImageList(this, "imlNormal", 24, "iml_normal.png");
+  imlHot = MakeImageList(this, "imlHot", 24, "iml_hot.png");
+  ImageList2 = MakeImageList(this, "ImageList2", 32, nullptr);
+  ImageList2->SetBkColor(clWhite);
+
   // The band the toolbar pager will hold: the action buttons and the
   // Internet button at their places on the page's toolbars.
   pnlActions = Make<TPanel>(this, this, "pnlActions", TRect::Bounds(0, 0, 574, 133));
   pnlActions->SetAlign(alTop);
-  auto actionButton = [&](const char* name, TAction* action, int left, int tabOrder) {
-    TButton* b = Make<TButton>(this, pnlActions, name, TRect::Bounds(left, 61, 81, 45));
+  auto glowButton = [&](const char* name, TRect bounds, const char* hint) {
+    auto* b = Make<TAdvGlowButton>(this, pnlActions, name, bounds);
+    b->SetHint(hint);
+    b->SetFocusType(ftHot);
+    SetLunaAppearance(b->Appearance());
+    return b;
+  };
+  auto actionButton = [&](const char* name, TAction* action, int left, int tabOrder, const char* hint) {
+    TAdvGlowButton* b = glowButton(name, TRect::Bounds(left, 61, 81, 45), hint);
     b->SetAction(action);
-    b->SetTabStop(false);
+    b->SetImages(imlNormal);
+    b->SetHotImages(imlHot);
+    b->NotesFont()->SetName("Tahoma");
+    b->NotesFont()->SetHeight(-11);
+    b->NotesFont()->SetColor(clWindowText);
     b->SetTabOrder(tabOrder);
     return b;
   };
-  gbtnRefreshList = actionButton("gbtnRefreshList", RefreshAction, 12, 1);
-  gbtnKillProcess = actionButton("gbtnKillProcess", KillAction, 97, 0);
-  gbtnHelp = actionButton("gbtnHelp", HelpAction, 182, 3);
-  AdvGlowButton4 = actionButton("AdvGlowButton4", CloseAction, 267, 2);
-  gbtnRefreshList->SetHint("Refresh the process listing");
-  gbtnKillProcess->SetHint("Kill the selected process");
-  gbtnHelp->SetHint("Launch the help file");
-  AdvGlowButton4->SetHint("Close the program");
-  gbtnInternet = Make<TButton>(this, pnlActions, "gbtnInternet", TRect::Bounds(360, 58, 193, 48));
+  gbtnRefreshList = actionButton("gbtnRefreshList", RefreshAction, 12, 1, "Refresh the process listing");
+  gbtnKillProcess = actionButton("gbtnKillProcess", KillAction, 97, 0, "Kill the selected process");
+  gbtnHelp = actionButton("gbtnHelp", HelpAction, 182, 3, "Launch the help file");
+  AdvGlowButton4 = actionButton("AdvGlowButton4", CloseAction, 267, 2, "Close the program");
+  LoadStoredPicture(gbtnKillProcess->DisabledPicture(), "kill_disabled.bmp");
+
+  gbtnInternet = glowButton("gbtnInternet", TRect::Bounds(360, 58, 193, 48), "Visit our web site");
   gbtnInternet->SetCaption("&Internet");
-  gbtnInternet->SetHint("Visit our web site");
-  gbtnInternet->SetTabStop(false);
+  LoadStoredPicture(gbtnInternet->Picture(), "internet.png");
+  gbtnInternet->Notes()->Add("Visit Web Site for More Information");
+  gbtnInternet->NotesFont()->SetName("Tahoma");
+  gbtnInternet->NotesFont()->SetHeight(-9);
+  gbtnInternet->NotesFont()->SetColor(clBlue);
   gbtnInternet->OnClick = [this](TObject* s) { gbtnInternetClick(s); };
 
   pnlStatus = Make<TPanel>(this, this, "pnlStatus", TRect::Bounds(0, 556, 574, 19));

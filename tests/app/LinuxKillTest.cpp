@@ -10,7 +10,7 @@
 #include "os/TFakeShell.h"
 #include "os/TLinuxProcessProvider.h"
 #include "procObject.h"
-#include "ui/TButton.h"
+#include "glowbutton/TAdvGlowButton.h"
 #include "ui/TLabel.h"
 #include "ui/TListBox.h"
 

@@ -13,7 +13,7 @@
 #include "os/TFakeProcessTermination.h"
 #include "os/TFakeShell.h"
 #include "procObject.h"
-#include "ui/TButton.h"
+#include "glowbutton/TAdvGlowButton.h"
 #include "ui/TImage.h"
 #include "ui/TLabel.h"
 #include "ui/TListBox.h"
@@ -232,4 +232,18 @@ TEST_F(MainWindow, ProcessesAndDetailsSitInBorderedContainersUnderTheLogo) {
   std::set<TColor> colours;
   for (int x = 0; x < 179; x += 7) colours.insert(desk.Pixel(form->Image1, x, 50));
   EXPECT_GT(colours.size(), 3u);
+}
+
+TEST_F(MainWindow, TheActionButtonsAreGlowButtonsAndKillLightsUpOnSelection) {
+  Open();
+  EXPECT_EQ(form->gbtnRefreshList->Caption(), "Refresh List");
+  EXPECT_EQ(form->gbtnKillProcess->ImageIndex(), 1);
+  EXPECT_EQ(form->AdvGlowButton4->Caption(), "Close");
+  // Disabled: the flat upper half and the grey frame.
+  EXPECT_EQ(desk.Pixel(form->gbtnKillProcess, 40, 2), 0xF2F2F2);
+  EXPECT_EQ(desk.Pixel(form->gbtnKillProcess, 40, 0), 0x808080);
+  Select(0);
+  // Enabled: the Luna face starts at its top colour inside the frame.
+  EXPECT_EQ(desk.Pixel(form->gbtnKillProcess, 40, 1), desk.Pixel(form->gbtnHelp, 40, 1));
+  EXPECT_NE(desk.Pixel(form->gbtnKillProcess, 40, 2), 0xF2F2F2);
 }
