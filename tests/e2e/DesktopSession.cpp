@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -105,6 +106,7 @@ DesktopSession::DesktopSession() {
 }
 
 DesktopSession::~DesktopSession() {
+  for (pid_t pid : started_) WaitOrKill(pid, 0);
   if (xvfb_ > 0) {
     kill(xvfb_, SIGTERM);
     if (!WaitFor(xvfb_, 5000)) {
@@ -122,7 +124,18 @@ pid_t DesktopSession::Start(const std::vector<std::string>& Argv) {
   auto envp = Pointers(env);
   pid_t pid = -1;
   if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), envp.data()) != 0) return -1;
+  started_.push_back(pid);
   return pid;
+}
+
+std::optional<int> DesktopSession::WaitOrKill(pid_t Pid, int TimeoutMs) {
+  auto it = std::find(started_.begin(), started_.end(), Pid);
+  if (it == started_.end()) return std::nullopt;
+  started_.erase(it);
+  if (std::optional<int> status = WaitFor(Pid, TimeoutMs)) return status;
+  kill(Pid, SIGKILL);
+  waitpid(Pid, nullptr, 0);
+  return std::nullopt;
 }
 
 std::optional<std::string> DesktopSession::Run(const std::vector<std::string>& Argv) {

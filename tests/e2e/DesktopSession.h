@@ -20,9 +20,15 @@ class DesktopSession {
   bool Available() const { return xvfb_ > 0; }
   std::string Why() const { return why_; }
   const std::string& Display() const { return display_; }
+  // A private folder that goes with the session.
+  std::string Folder() const { return dir_; }
 
-  // Starts a program on the display; returns its process id.
+  // Starts a program on the display; returns its process id. Whatever is
+  // still running when the session ends is killed and reaped then.
   pid_t Start(const std::vector<std::string>& Argv);
+  // Waits up to TimeoutMs for a started program to end: its wait status;
+  // a program still running then is killed, reaped, and nullopt returned.
+  std::optional<int> WaitOrKill(pid_t Pid, int TimeoutMs);
   // Runs a program on the display to its end; its standard output, or
   // nothing when it failed.
   std::optional<std::string> Run(const std::vector<std::string>& Argv);
@@ -40,6 +46,7 @@ class DesktopSession {
   std::string display_;
   std::string why_;
   std::string dir_;
+  std::vector<pid_t> started_;
 };
 
 // Waits up to TimeoutMs for the process to end; its wait status.

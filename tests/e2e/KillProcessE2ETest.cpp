@@ -61,9 +61,7 @@ TEST(RealWindow, KillEndsASelectedVictimAndTheProgramGoesOn) {
 
   char letter = UnusedFirstLetter();
   ASSERT_NE(letter, 0) << "every candidate letter is taken by a running process";
-  std::filesystem::path dir = std::filesystem::temp_directory_path() / ("morvane-victim-" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
-  std::filesystem::path victimExe = dir / (std::string(1, letter) + "morvanevictim");
+  std::filesystem::path victimExe = std::filesystem::path(desk.Folder()) / (std::string(1, letter) + "morvanevictim");
   std::filesystem::copy_file("/bin/sleep", victimExe, std::filesystem::copy_options::overwrite_existing);
   pid_t victim = desk.Start({victimExe.string(), "600"});
   ASSERT_GT(victim, 0);
@@ -80,22 +78,13 @@ TEST(RealWindow, KillEndsASelectedVictimAndTheProgramGoesOn) {
   desk.Key(std::string(1, letter));
   desk.Click(at.x + kKillButton.X, at.y + kKillButton.Y);
 
-  std::optional<int> status = WaitFor(victim, 10000);
-  if (!status) {
-    kill(victim, SIGKILL);
-    waitpid(victim, nullptr, 0);
-  }
-  ASSERT_TRUE(status) << "the victim is still running";
+  std::optional<int> status = desk.WaitOrKill(victim, 10000);
+  ASSERT_TRUE(status) << "the victim was still running";
   EXPECT_TRUE(WIFSIGNALED(*status) && WTERMSIG(*status) == SIGKILL);
   EXPECT_EQ(waitpid(app, nullptr, WNOHANG), 0) << "the program ended";
 
   desk.Click(at.x + kCloseButton.X, at.y + kCloseButton.Y);
-  std::optional<int> appStatus = WaitFor(app, 10000);
-  if (!appStatus) {
-    kill(app, SIGKILL);
-    waitpid(app, nullptr, 0);
-  }
+  std::optional<int> appStatus = desk.WaitOrKill(app, 10000);
   ASSERT_TRUE(appStatus) << "Close did not end the program";
   EXPECT_TRUE(WIFEXITED(*appStatus) && WEXITSTATUS(*appStatus) == 0);
-  std::filesystem::remove_all(dir);
 }
