@@ -2,6 +2,7 @@
 // Enter and Escape when it is the default or cancel button of its form.
 #pragma once
 
+#include "Accelerator.h"
 #include "TCustomControl.h"
 #include "TCustomForm.h"
 
@@ -39,7 +40,3 @@ class TButton : public TCustomControl {
   bool spaceDown_ = false;
   TModalResult modalResult_ = mrNone;
 };
-
-// True when Ch is the accelerator of Caption (the character after a
-// single "&"), compared without regard to case.
-bool IsAccel(char32_t Ch, const std::string& Caption);

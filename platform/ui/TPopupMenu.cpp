@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "TApplication.h"
-#include "TButton.h"
+#include "Accelerator.h"
 #include "TCustomControl.h"
 #include "TMenuItem.h"
 #include "graphics/TCanvas.h"

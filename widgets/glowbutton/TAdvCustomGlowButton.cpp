@@ -14,7 +14,7 @@
 #include "ui/TAction.h"
 #include "ui/TActionList.h"
 #include "ui/TApplication.h"
-#include "ui/TButton.h"
+#include "ui/Accelerator.h"
 #include "ui/TCustomImageList.h"
 #include "ui/TPopupMenu.h"
 
