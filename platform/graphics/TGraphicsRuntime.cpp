@@ -22,5 +22,8 @@ TGraphicsRuntime::TGraphicsRuntime(int& Argc, char** Argv, bool Offscreen) : d_(
 TGraphicsRuntime::~TGraphicsRuntime() = default;
 
 bool TGraphicsRuntime::IsScreenFont(const std::string& Name) {
-  return QFontDatabase::families().contains(QString::fromStdString(Name), Qt::CaseInsensitive);
+  // Asked on every paint that draws text; the faces are all registered
+  // at start, so the list is read once.
+  static const QStringList families = QFontDatabase::families();
+  return families.contains(QString::fromStdString(Name), Qt::CaseInsensitive);
 }
