@@ -201,7 +201,13 @@ void TWindowManager::PaintTree(Window& W, TWinControl* Control, TPoint Offset, T
     if (Control->ContainsControl(c)) PaintTree(W, c, Offset + TPoint{c->Left(), c->Top()}, Dirty);
 }
 
-void TWindowManager::SetCaptureControl(TControl* Control) { capture_ = Control; }
+void TWindowManager::SetCaptureControl(TControl* Control) {
+  TControl* old = capture_;
+  if (old == Control) return;
+  capture_ = Control;
+  // The loser learns it lost the mouse; LParam names the new holder.
+  if (old) old->Perform(WM_CAPTURECHANGED, 0, reinterpret_cast<intptr_t>(Control));
+}
 
 TPoint TWindowManager::CursorPos() const { return host_.CursorPos(); }
 
