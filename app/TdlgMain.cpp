@@ -113,7 +113,10 @@ void TdlgMain::KillActionExecute(TObject*) {
       if (!process) {
         failure = t.GetLastError();
       } else {
-        if (!t.TerminateProcess(process, 0)) failure = t.GetLastError();
+        if (!t.TerminateProcess(process, 0))
+          failure = t.GetLastError();
+        else  // so that the rebuilt list no longer holds it
+          t.WaitForSingleObject(process, KillWaitMs);
         t.CloseHandle(process);
       }
     } catch (const std::exception&) {

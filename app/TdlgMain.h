@@ -39,6 +39,8 @@ class TdlgMain : public TForm {
   static constexpr const char* MakerSite = "https://www.tolvaris.example/";
   static constexpr const char* WalkFailedText = "Massive Failure ... Contact Technical Support!";
   static constexpr const char* KillFailedText = "Failed:  Returned Error: ";
+  // How long a Kill waits for its process to end before the list is rebuilt.
+  static constexpr uint32_t KillWaitMs = 500;
 
   // Empties the list and fills it from a fresh snapshot.
   void FillProcessList();

@@ -9,6 +9,9 @@ using THandle = uintptr_t;
 constexpr uint32_t TH32CS_SNAPPROCESS = 2;
 constexpr uint32_t PROCESS_TERMINATE = 1;
 constexpr int MAX_PATH = 260;
+constexpr uint32_t WAIT_OBJECT_0 = 0;
+constexpr uint32_t WAIT_TIMEOUT = 258;
+constexpr uint32_t WAIT_FAILED = 0xFFFFFFFF;
 
 struct PROCESSENTRY32 {
   uint32_t dwSize;

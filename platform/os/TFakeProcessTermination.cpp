@@ -26,6 +26,16 @@ bool TFakeProcessTermination::TerminateProcess(THandle hProcess, uint32_t uExitC
   return true;
 }
 
+uint32_t TFakeProcessTermination::WaitForSingleObject(THandle hHandle, uint32_t Milliseconds) {
+  auto found = handles_.find(hHandle);
+  Calls.push_back({TCallKind::Wait, found == handles_.end() ? 0 : found->second, hHandle});
+  if (found == handles_.end()) {
+    Refuse(EBADF);
+    return WAIT_FAILED;
+  }
+  return WAIT_OBJECT_0;
+}
+
 bool TFakeProcessTermination::CloseHandle(THandle hObject) {
   auto found = handles_.find(hObject);
   uint32_t pid = found == handles_.end() ? 0 : found->second;

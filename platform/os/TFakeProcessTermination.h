@@ -10,7 +10,7 @@
 
 class TFakeProcessTermination : public IProcessTermination {
  public:
-  enum class TCallKind { Open, Terminate, Close };
+  enum class TCallKind { Open, Terminate, Wait, Close };
   struct TCall {
     TCallKind Kind;
     uint32_t Pid;  // the pid asked for, or the one the handle was opened on; 0 if unknown
@@ -32,6 +32,8 @@ class TFakeProcessTermination : public IProcessTermination {
   THandle OpenProcess(uint32_t dwDesiredAccess, bool bInheritHandle,
                       uint32_t dwProcessId) override;
   bool TerminateProcess(THandle hProcess, uint32_t uExitCode) override;
+  // Every process this fake ends has ended by the time it is asked.
+  uint32_t WaitForSingleObject(THandle hHandle, uint32_t Milliseconds) override;
   bool CloseHandle(THandle hObject) override;
   uint32_t GetLastError() const override { return lastError_; }
 

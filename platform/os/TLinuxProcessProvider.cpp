@@ -3,10 +3,13 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <csignal>
 #include <cstdio>
@@ -108,13 +111,15 @@ int TLinuxProcessProvider::TakeSnapshot(std::vector<PROCESSENTRY32>& Entries) {
     std::optional<TProcStat> stat =
         ParseProcStat(std::string_view(statLine, static_cast<size_t>(length)));
     if (!stat || stat->Pid != pid) continue;
+    // A process that has exited and waits for its parent cannot be ended:
+    // listing it would only invite a Kill that does nothing.
+    if (stat->State == 'Z' || stat->State == 'X') continue;
 
-    // Kernel threads and zombies have no executable; for anyone else the
-    // name falls back to comm when the link cannot be read (another user's
-    // process), unless the process has vanished meanwhile.
+    // Kernel threads have no executable; for anyone else the name falls back
+    // to comm when the link cannot be read (another user's process), unless
+    // the process has vanished meanwhile.
     std::string_view name = stat->Comm;
-    bool hasExe = !(stat->Flags & PROC_FLAG_KTHREAD) && stat->State != 'Z' && stat->State != 'X';
-    if (hasExe) {
+    if (!(stat->Flags & PROC_FLAG_KTHREAD)) {
       std::snprintf(path, sizeof path, "%u/exe", pid);
       if (ReadLinkAt(rootFd, path, exe)) {
         name = StripDeletedSuffix(exe);
@@ -188,16 +193,15 @@ THandle TLinuxProcessProvider::OpenProcess(uint32_t dwDesiredAccess, bool bInher
     Refuse(errno);
     return 0;
   }
-  // The pidfd now pins whichever process holds the pid; if that is not the
-  // one the latest snapshot listed, the pid has been reused.
+  // The pidfd now pins whichever process holds the pid; only the one the
+  // latest snapshot listed, with the start time it had then, may be ended.
   auto listed = startTimes_.find(dwProcessId);
-  if (listed != startTimes_.end()) {
-    std::optional<uint64_t> startTime = ReadStartTime(pid);
-    if (!startTime || *startTime != listed->second) {
-      close(pidfd);
-      Refuse(ESRCH);
-      return 0;
-    }
+  std::optional<uint64_t> startTime =
+      listed == startTimes_.end() ? std::nullopt : ReadStartTime(pid);
+  if (!startTime || *startTime != listed->second) {
+    close(pidfd);
+    Refuse(ESRCH);
+    return 0;
   }
   THandle handle = nextHandle_++;
   pidfds_.emplace(handle, pidfd);
@@ -210,6 +214,28 @@ bool TLinuxProcessProvider::TerminateProcess(THandle hProcess, uint32_t uExitCod
   if (syscall(SYS_pidfd_send_signal, found->second, SIGKILL, nullptr, 0) != 0)
     return Refuse(errno);
   return true;
+}
+
+uint32_t TLinuxProcessProvider::WaitForSingleObject(THandle hHandle, uint32_t Milliseconds) {
+  auto found = pidfds_.find(hHandle);
+  if (found == pidfds_.end()) {
+    Refuse(EBADF);
+    return WAIT_FAILED;
+  }
+  // A pidfd turns readable once its process has exited.
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(Milliseconds);
+  pollfd item{found->second, POLLIN, 0};
+  for (;;) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    int ready = poll(&item, 1, static_cast<int>(std::max<int64_t>(0, left.count())));
+    if (ready > 0) return WAIT_OBJECT_0;
+    if (ready == 0) return WAIT_TIMEOUT;
+    if (errno != EINTR) {
+      Refuse(errno);
+      return WAIT_FAILED;
+    }
+  }
 }
 
 bool TLinuxProcessProvider::CloseHandle(THandle hObject) {

@@ -13,8 +13,9 @@
 #include "IProcessTermination.h"
 
 // One object serves both interfaces so that OpenProcess can check a pid
-// against the latest snapshot: a pid whose start time has changed since
-// then belongs to a newer process and is refused. Used from one thread.
+// against the latest snapshot: a pid that snapshot did not list, or whose
+// start time has changed since then (a newer process holds it), is refused.
+// Used from one thread.
 class TLinuxProcessProvider : public IProcessSnapshotService, public IProcessTermination {
  public:
   // ProcRoot is where the per-process folders are read; tests point it at a
@@ -31,6 +32,7 @@ class TLinuxProcessProvider : public IProcessSnapshotService, public IProcessTer
   THandle OpenProcess(uint32_t dwDesiredAccess, bool bInheritHandle,
                       uint32_t dwProcessId) override;
   bool TerminateProcess(THandle hProcess, uint32_t uExitCode) override;
+  uint32_t WaitForSingleObject(THandle hHandle, uint32_t Milliseconds) override;
   uint32_t GetLastError() const override;
 
   // Releases a snapshot or a process handle.

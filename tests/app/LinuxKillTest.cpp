@@ -42,6 +42,8 @@ TEST(LinuxProcesses, AChildIsListedWithItsRecordAndKillEndsIt) {
   ASSERT_EQ(list->ItemIndex(), index);
   EXPECT_EQ(form->TheProcID->Caption(), std::to_string(child.Pid()));
   desk.Click(form->gbtnKillProcess);
+  // Rebuilt once the child had ended, before this test, its parent, reaped it.
+  EXPECT_EQ(IndexOfPid(list, child.Pid()), -1);
   int status = child.Wait();
   EXPECT_TRUE(WIFSIGNALED(status));
   EXPECT_EQ(WTERMSIG(status), SIGKILL);

@@ -149,6 +149,10 @@ TEST_F(MainWindow, KillEndsTheSelectedProcessAtOnceAndRebuilds) {
   snapshots.Entries.erase(snapshots.Entries.begin() + 1);
   desk.Click(form->gbtnKillProcess);
   EXPECT_EQ(termination.Terminated, (std::vector<uint32_t>{42}));
+  // The rebuild waits for the process to have ended.
+  using K = TFakeProcessTermination::TCallKind;
+  EXPECT_EQ(termination.Calls, (std::vector<TFakeProcessTermination::TCall>{
+                                   {K::Open, 42, 1}, {K::Terminate, 42, 1}, {K::Wait, 42, 1}, {K::Close, 42, 1}}));
   EXPECT_EQ(termination.OpenHandles(), 0);
   EXPECT_TRUE(desk.Messages().empty());
   EXPECT_EQ(Items(), (std::vector<std::string>{"init", "svchost.exe", "big"}));
@@ -179,6 +183,7 @@ TEST_F(MainWindow, ARefusedKillReportsItsErrorNumberAndStillRebuilds) {
     EXPECT_EQ(desk.Messages()[0].Caption, "Morvane");
     EXPECT_EQ(snapshots.SnapshotsTaken(), before + 1);
     EXPECT_EQ(termination.OpenHandles(), 0);
+    for (const auto& call : termination.Calls) EXPECT_NE(call.Kind, TFakeProcessTermination::TCallKind::Wait);
     delete form;
   }
 }

@@ -99,7 +99,7 @@ TEST(LinuxProcessProviderWalk, ListsStagedProcessesAndSkipsVanishedOnes) {
        "kworker/0:1-events"},
       {"102", StatLine(102, "app"), "/tmp/old build/app (deleted)", "/tmp/old build/app"},
       {"103", StatLine(103, "no (exe) link"), nullptr, "no (exe) link"},
-      {"104", StatLine(104, "defunct", 'Z'), nullptr, "defunct"},
+      {"104", StatLine(104, "defunct", 'Z'), nullptr, std::nullopt},  // exited, not reaped
       {"105", StatLine(105, "tool"), longExe.c_str(), longTail},
       {"106", "", nullptr, std::nullopt},                      // gone: no stat left
       {"107", "107 (broken", "/usr/bin/broken", std::nullopt},  // cut short
@@ -113,7 +113,7 @@ TEST(LinuxProcessProviderWalk, ListsStagedProcessesAndSkipsVanishedOnes) {
 
   std::vector<PROCESSENTRY32> entries = Walk(provider);
 
-  EXPECT_EQ(entries.size(), 6u);
+  EXPECT_EQ(entries.size(), 5u);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Dir);
     const PROCESSENTRY32* entry = Find(entries, std::strtoul(c.Dir, nullptr, 10));
@@ -181,14 +181,18 @@ TEST(LinuxProcessProvider, ListsChildrenWithParentThreadsAndExecutable) {
   EXPECT_TRUE(Find(entries, getpid()));
 }
 
-TEST(LinuxProcessProvider, TerminateProcessKillsWithSigkill) {
+TEST(LinuxProcessProvider, TerminateProcessKillsWithSigkillAndTheWaitSeesItEnd) {
   TChildProcess child = TChildProcess::Sleeper();
   TLinuxProcessProvider provider;
   Walk(provider);
 
   THandle process = provider.OpenProcess(PROCESS_TERMINATE, false, child.Pid());
   ASSERT_NE(process, 0u) << std::strerror(int(provider.GetLastError()));
+  EXPECT_EQ(provider.WaitForSingleObject(process, 0), WAIT_TIMEOUT);
   EXPECT_TRUE(provider.TerminateProcess(process, 0));
+  EXPECT_EQ(provider.WaitForSingleObject(process, 5000), WAIT_OBJECT_0);
+  // Ended but not yet reaped by this test, its parent: no longer listed.
+  EXPECT_FALSE(Find(Walk(provider), child.Pid()));
 
   int status = child.Wait();
   ASSERT_TRUE(WIFSIGNALED(status));
@@ -230,9 +234,9 @@ TEST(LinuxProcessProvider, RefusesPidWhoseStartTimeChangedSinceTheSnapshot) {
 TEST(LinuxProcessProvider, GoneProcessGivesEsrch) {
   TLinuxProcessProvider provider;
   TChildProcess child = TChildProcess::Sleeper();
+  Walk(provider);
   THandle early = provider.OpenProcess(PROCESS_TERMINATE, false, child.Pid());
   ASSERT_NE(early, 0u);
-  Walk(provider);
   child.Kill();
 
   EXPECT_FALSE(provider.TerminateProcess(early, 0));
@@ -244,6 +248,26 @@ TEST(LinuxProcessProvider, GoneProcessGivesEsrch) {
     EXPECT_EQ(provider.GetLastError(), uint32_t(ESRCH));
   }
   EXPECT_TRUE(provider.CloseHandle(early));
+  EXPECT_EQ(provider.WaitForSingleObject(early, 0), WAIT_FAILED);
+  EXPECT_EQ(provider.GetLastError(), uint32_t(EBADF));
+}
+
+// Only what the latest snapshot listed may be ended: a process started
+// after it, or before any snapshot, is refused like a gone one.
+TEST(LinuxProcessProvider, RefusesAPidTheLatestSnapshotDidNotList) {
+  TLinuxProcessProvider provider;
+  TChildProcess before = TChildProcess::Sleeper();
+  EXPECT_EQ(provider.OpenProcess(PROCESS_TERMINATE, false, before.Pid()), 0u);
+  EXPECT_EQ(provider.GetLastError(), uint32_t(ESRCH));
+
+  Walk(provider);
+  TChildProcess after = TChildProcess::Sleeper();
+  EXPECT_EQ(provider.OpenProcess(PROCESS_TERMINATE, false, after.Pid()), 0u);
+  EXPECT_EQ(provider.GetLastError(), uint32_t(ESRCH));
+  THandle listed = provider.OpenProcess(PROCESS_TERMINATE, false, before.Pid());
+  EXPECT_NE(listed, 0u);
+  EXPECT_TRUE(provider.CloseHandle(listed));
+  EXPECT_TRUE(after.Running());
 }
 
 // Exit codes of the unprivileged helper below.
@@ -257,6 +281,7 @@ TEST(LinuxProcessProvider, TerminatingAnotherUsersProcessReportsEperm) {
   if (helper == 0) {
     if (setgid(65534) != 0 || setuid(65534) != 0) _exit(HELPER_SETUID);
     TLinuxProcessProvider provider;
+    provider.CloseHandle(provider.CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     THandle process = provider.OpenProcess(PROCESS_TERMINATE, false, victim.Pid());
     if (!process) _exit(HELPER_OPEN_FAILED);
     if (provider.TerminateProcess(process, 0)) _exit(HELPER_KILL_SUCCEEDED);
