@@ -184,6 +184,32 @@ void DesktopSession::Click(int X, int Y) {
 
 void DesktopSession::Key(const std::string& Name) { Run({"xdotool", "key", Name}); }
 
+bool DesktopSession::WaitForColours(const std::string& WindowId, int Colours) {
+  for (int waited = 0; waited < 5000; waited += 100) {
+    if (ColoursOf(WindowId) > Colours) return true;
+    Pause(100);
+  }
+  return false;
+}
+
+bool PrivatePidNamespaces(std::string& Why) {
+  std::vector<std::string> argv = {"unshare", "--pid", "--fork", "--mount-proc", "true"};
+  auto args = Pointers(argv);
+  posix_spawn_file_actions_t fa;
+  posix_spawn_file_actions_init(&fa);
+  posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = -1;
+  int rc = posix_spawnp(&pid, "unshare", &fa, nullptr, args.data(), environ);
+  posix_spawn_file_actions_destroy(&fa);
+  int status = 0;
+  if (rc == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0)
+    return true;
+  Why = rc != 0 ? "unshare is not installed (util-linux)"
+                : "a private PID namespace was refused (unshare --pid --mount-proc needs root); "
+                  "the program is not run where its Kill could reach other processes";
+  return false;
+}
+
 int DesktopSession::ColoursOf(const std::string& WindowId) {
   std::string shot = dir_ + "/shot.png";
   if (!Run({"import", "-window", WindowId, shot})) return 0;

@@ -39,6 +39,8 @@ class DesktopSession {
   void Key(const std::string& Name);
   // Number of distinct colours in a screenshot of the window.
   int ColoursOf(const std::string& WindowId);
+  // Waits up to five seconds for the window to show more than Colours colours.
+  bool WaitForColours(const std::string& WindowId, int Colours);
 
  private:
   static bool Installed(const char* Program);
@@ -51,3 +53,7 @@ class DesktopSession {
 
 // Waits up to TimeoutMs for the process to end; its wait status.
 std::optional<int> WaitFor(pid_t Pid, int TimeoutMs);
+
+// Whether unshare can start a program in a private PID namespace with its
+// own /proc (it needs root or user namespaces); Why says why not.
+bool PrivatePidNamespaces(std::string& Why);

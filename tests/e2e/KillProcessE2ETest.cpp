@@ -1,19 +1,21 @@
-// The built program on a real X display: it shows its window, a victim
-// process started by the test is selected by its first letter and ended
-// by the Kill button, and the program goes on running.
+// The built program on a real X display, in a private PID namespace with
+// its own /proc, so that its list holds only this test's processes and
+// its Kill can reach nothing else: the victim started beside it is
+// selected by its first letter and ended by the Kill button, and the
+// program goes on running until Close ends it.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cctype>
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
-#include <set>
+#include <fstream>
+#include <thread>
 
 #include "DesktopSession.h"
-#include "TdlgMain.h"
-#include "os/TLinuxProcessProvider.h"
+#include "core/Geometry.h"
 
 namespace {
 
@@ -22,21 +24,11 @@ constexpr TPoint kFirstListRow{35, 162};
 constexpr TPoint kKillButton{137, 83};
 constexpr TPoint kCloseButton{307, 83};
 
-// A letter no listed process starts with, so typing it selects the victim.
-char UnusedFirstLetter() {
-  TLinuxProcessProvider processes;
-  std::set<char> used;
-  THandle snapshot = processes.CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  PROCESSENTRY32 e{};
-  e.dwSize = sizeof e;
-  for (bool ok = processes.Process32First(snapshot, e); ok; ok = processes.Process32Next(snapshot, e)) {
-    std::string text = TdlgMain::ItemText(e);
-    if (!text.empty()) used.insert(static_cast<char>(std::tolower(static_cast<unsigned char>(text[0]))));
-  }
-  processes.CloseHandle(snapshot);
-  for (char c : std::string("qjzvwykgufh"))
-    if (!used.count(c)) return c;
-  return 0;
+// The program under test: the build's own, or the one MORVANE_BINARY names
+// (the release build that the run command ships).
+std::string ProgramUnderTest() {
+  const char* chosen = std::getenv("MORVANE_BINARY");
+  return chosen && *chosen ? chosen : MORVANE_BINARY;
 }
 
 struct Geometry {
@@ -53,38 +45,48 @@ Geometry WindowPosition(DesktopSession& desk, const std::string& id) {
   return g;
 }
 
+// The wait status the namespace's first process wrote for the victim.
+std::optional<int> VictimStatus(const std::filesystem::path& File, int TimeoutMs) {
+  for (int waited = 0; waited <= TimeoutMs; waited += 50) {
+    std::ifstream in(File);
+    int status = 0;
+    if (in >> status) return status;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
-TEST(RealWindow, KillEndsASelectedVictimAndTheProgramGoesOn) {
+TEST(RealWindow, KillEndsTheSelectedVictimAndTheProgramGoesOn) {
   DesktopSession desk;
   if (!desk.Available()) GTEST_SKIP() << desk.Why();
+  if (std::string why; !PrivatePidNamespaces(why)) GTEST_SKIP() << why;
 
-  char letter = UnusedFirstLetter();
-  ASSERT_NE(letter, 0) << "every candidate letter is taken by a running process";
-  std::filesystem::path victimExe = std::filesystem::path(desk.Folder()) / (std::string(1, letter) + "morvanevictim");
-  std::filesystem::copy_file("/bin/sleep", victimExe, std::filesystem::copy_options::overwrite_existing);
-  pid_t victim = desk.Start({victimExe.string(), "600"});
-  ASSERT_GT(victim, 0);
-
-  pid_t app = desk.Start({MORVANE_BINARY});
-  ASSERT_GT(app, 0);
+  // The victim's name is the only one in the namespace that starts with v.
+  std::filesystem::path folder = desk.Folder();
+  std::filesystem::copy_file("/bin/sleep", folder / "victim");
+  std::filesystem::path victimStatus = folder / "victim.status";
+  pid_t space = desk.Start({"unshare", "--pid", "--fork", "--mount-proc", "--kill-child", E2E_INIT,
+                            victimStatus.string(), (folder / "victim").string(), "600", "--",
+                            ProgramUnderTest()});
+  ASSERT_GT(space, 0);
   auto window = desk.FindWindow("Morvane");
   ASSERT_TRUE(window) << "the window titled Morvane did not appear";
   Geometry at = WindowPosition(desk, *window);
-
-  EXPECT_GT(desk.ColoursOf(*window), 20) << "the screenshot is blank";
+  EXPECT_TRUE(desk.WaitForColours(*window, 20)) << "the window stayed blank";
 
   desk.Click(at.x + kFirstListRow.X, at.y + kFirstListRow.Y);
-  desk.Key(std::string(1, letter));
+  desk.Key("v");
   desk.Click(at.x + kKillButton.X, at.y + kKillButton.Y);
 
-  std::optional<int> status = desk.WaitOrKill(victim, 10000);
+  std::optional<int> status = VictimStatus(victimStatus, 10000);
   ASSERT_TRUE(status) << "the victim was still running";
   EXPECT_TRUE(WIFSIGNALED(*status) && WTERMSIG(*status) == SIGKILL);
-  EXPECT_EQ(waitpid(app, nullptr, WNOHANG), 0) << "the program ended";
+  EXPECT_EQ(waitpid(space, nullptr, WNOHANG), 0) << "the program ended";
 
   desk.Click(at.x + kCloseButton.X, at.y + kCloseButton.Y);
-  std::optional<int> appStatus = desk.WaitOrKill(app, 10000);
+  std::optional<int> appStatus = desk.WaitOrKill(space, 10000);
   ASSERT_TRUE(appStatus) << "Close did not end the program";
   EXPECT_TRUE(WIFEXITED(*appStatus) && WEXITSTATUS(*appStatus) == 0);
 }
