@@ -6,9 +6,11 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <QStaticText>
 #include <QString>
 #include <string_view>
 
@@ -17,9 +19,29 @@
 #include "TRegion.h"
 #include "core/Geometry.h"
 
+// A line of text shaped once in one font: drawing or measuring it again
+// skips the shaping, which costs more than the drawing itself.
+struct TShapedText {
+  QStaticText text;
+  int advance = 0;
+};
+
 struct TFontHandle {
   QFont font;
   QFontMetrics metrics;
+  // Lines already shaped in this font, by their text; forgotten all at once
+  // when more than a few screens' worth of distinct lines have been seen.
+  mutable QHash<QString, TShapedText> shaped;
+
+  const TShapedText& Shaped(const QString& Text) const {
+    auto found = shaped.constFind(Text);
+    if (found != shaped.cend()) return *found;
+    if (shaped.size() >= 2048) shaped.clear();
+    TShapedText line{QStaticText(Text), metrics.horizontalAdvance(Text)};
+    line.text.setTextFormat(Qt::PlainText);
+    line.text.prepare(QTransform(), font);
+    return *shaped.insert(Text, std::move(line));
+  }
 };
 
 struct TRegionData {

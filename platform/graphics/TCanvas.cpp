@@ -270,21 +270,17 @@ TTextMetric TCanvas::TextMetrics() const {
 
 TSize TCanvas::TextExtent(std::string_view Text) const {
   const TFontHandle& h = font_->Handle();
-  return {h.metrics.horizontalAdvance(ToQString(Text)), h.metrics.ascent() + h.metrics.descent()};
+  return {h.Shaped(ToQString(Text)).advance, h.metrics.ascent() + h.metrics.descent()};
 }
 
 void TCanvas::TextOut(int X, int Y, std::string_view Text) {
   if (!dc_) return;
   const TFontHandle& h = font_->Handle();
-  QString s = ToQString(Text);
-  int w = h.metrics.horizontalAdvance(s);
+  const TShapedText& line = h.Shaped(ToQString(Text));
+  int w = line.advance;
   if (brush_->Style() != bsClear)
     FillDeviceRect(TRect::Bounds(X, Y, w, h.metrics.ascent() + h.metrics.descent()), brush_->Color());
-  QPainter& p = Prepare(dc_->Painter());
-  p.setRenderHint(QPainter::TextAntialiasing, true);
-  p.setFont(h.font);
-  p.setPen(ToQColor(font_->Color()));
-  p.drawText(QPoint(X, Y + h.metrics.ascent()), s);
+  DrawShaped(line, X, Y);
   penPos_ = {X + w, Y};
 }
 
@@ -298,6 +294,16 @@ void TCanvas::TextRect(const TRect& R, int X, int Y, std::string_view Text) {
   TextOut(X, Y, Text);
   brush_->SetStyle(style);
   RestoreDC(saved);
+}
+
+void TCanvas::DrawShaped(const TShapedText& Line, int X, int Y) {
+  const TFontHandle& h = font_->Handle();
+  QPainter& p = Prepare(dc_->Painter());
+  p.setRenderHint(QPainter::TextAntialiasing, true);
+  p.setFont(h.font);
+  p.setPen(ToQColor(font_->Color()));
+  // A shaped line is placed by the top of its font's cell.
+  p.drawStaticText(QPoint(X, Y), Line.text);
 }
 
 int TCanvas::DrawText(std::string_view Text, TRect& R, uint32_t Format) {
@@ -344,18 +350,17 @@ int TCanvas::DrawText(std::string_view Text, TRect& R, uint32_t Format) {
   }
   for (Line& l : lines) {
     QString text = l.text;
-    if ((Format & DT_END_ELLIPSIS) && fm.horizontalAdvance(text) > R.Width())
+    const TShapedText* line = &h.Shaped(text);
+    if ((Format & DT_END_ELLIPSIS) && line->advance > R.Width()) {
       text = fm.elidedText(text, Qt::ElideRight, std::max(0, R.Width()));
-    int w = fm.horizontalAdvance(text);
+      line = &h.Shaped(text);
+    }
+    int w = line->advance;
     int x = R.Left;
     if (Format & DT_CENTER) x = R.Left + (R.Width() - w) / 2;
     else if (Format & DT_RIGHT) x = R.Right - w;
     if (brush_->Style() != bsClear) FillDeviceRect(TRect::Bounds(x, y, w, lineHeight), brush_->Color());
-    QPainter& p = Prepare(dc_->Painter());
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setFont(h.font);
-    p.setPen(ToQColor(font_->Color()));
-    p.drawText(QPoint(x, y + fm.ascent()), text);
+    DrawShaped(*line, x, y);
     if (l.underline >= 0 && l.underline < text.size()) {
       int ux = x + fm.horizontalAdvance(text.left(l.underline));
       int uw = fm.horizontalAdvance(text.mid(l.underline, 1));

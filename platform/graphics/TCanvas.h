@@ -19,6 +19,7 @@
 
 class TDeviceContext;
 class TGraphic;
+struct TShapedText;
 
 // Raster operations (three-operand codes; only the high word matters).
 constexpr uint32_t BLACKNESS = 0x00000042;
@@ -136,6 +137,8 @@ class TCanvas : public TPersistent {
 
  private:
   void FillDeviceRect(const TRect& R, TColor Color);
+  // Draws a line shaped in the current font with the top of its cell at Y.
+  void DrawShaped(const TShapedText& Line, int X, int Y);
   void DrawPenLine(TPoint From, TPoint To);
 
   std::unique_ptr<TPen> pen_;

@@ -75,7 +75,7 @@ const TFontHandle& TFont::Handle() const {
     f.setKerning(false);
     f.setHintingPreference(QFont::PreferFullHinting);
     f.setStyleStrategy(QFont::PreferAntialias);
-    handle_ = std::make_unique<TFontHandle>(TFontHandle{f, QFontMetrics(f)});
+    handle_ = std::make_unique<TFontHandle>(TFontHandle{f, QFontMetrics(f), {}});
   }
   return *handle_;
 }
