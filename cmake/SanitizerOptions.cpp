@@ -5,18 +5,11 @@ extern "C" const char* __asan_default_options() { return "detect_leaks=1"; }
 
 extern "C" const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
 
-// Leaks inside the system's font, display and message-bus libraries are
-// theirs, not the program's.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\n"
-         "leak:libfreetype\n"
-         "leak:libdbus\n"
-         "leak:libglib\n"
-         "leak:libxcb\n"
-         "leak:libX11\n"
-         "leak:libEGL\n"
-         "leak:libGLX\n"
-         "leak:libQt6Core\n"
-         "leak:libQt6Gui\n"
-         "leak:libQt6XcbQpa\n";
-}
+// The one known leak of the libraries the program uses: libdbus keeps the
+// read buffer of Qt's bus connection until exit. libdbus has no frame
+// pointers, so the leak checker's unwinder stops inside it before any named
+// function: it can only be matched by its library. The pattern matches no
+// allocation of ours, since none of our code runs below a libdbus frame;
+// Qt's own libraries are never named, so that every leak in an event
+// handler is reported.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so\n"; }
