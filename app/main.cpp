@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   TQtHost host;
   TMonotonicClock clock;
   TLinuxProcessProvider processes;
-  TLinuxShell shell;
+  TLinuxShell shell("xdg-open", TLinuxShell::ProgramFolders());
   {
     TApplication app(host, clock);
     app.Initialize();

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -42,7 +43,27 @@ std::string ResolveProgram(const std::string& Name) {
 
 }  // namespace
 
-TLinuxShell::TLinuxShell(std::string Opener) : opener_(std::move(Opener)) {}
+TLinuxShell::TLinuxShell(std::string Opener, std::vector<std::string> Folders)
+    : opener_(std::move(Opener)), folders_(std::move(Folders)) {}
+
+std::vector<std::string> TLinuxShell::ProgramFolders() {
+  std::error_code error;
+  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return {};
+  std::filesystem::path folder = exe.parent_path();
+  return {folder.string(), (folder / "../share/morvane").lexically_normal().string()};
+}
+
+std::string TLinuxShell::Locate(const std::string& File, const std::string& Directory) const {
+  if (File.find_first_of("/:") != std::string::npos) return File;
+  std::filesystem::path start = Directory.empty() ? "." : Directory;
+  if (access((start / File).c_str(), F_OK) == 0) return File;
+  for (const std::string& folder : folders_) {
+    std::string candidate = folder + "/" + File;
+    if (access(candidate.c_str(), F_OK) == 0) return candidate;
+  }
+  return File;
+}
 
 void TLinuxShell::ShellExecute(const std::string& Verb, const std::string& File,
                                const std::string& Parameters, const std::string& Directory,
@@ -50,8 +71,9 @@ void TLinuxShell::ShellExecute(const std::string& Verb, const std::string& File,
   if (!IsOpenVerb(Verb) || File.empty()) return;
   std::string program = ResolveProgram(opener_);
   if (program.empty()) return;
+  std::string argument = Locate(File, Directory);
   // A leading '-' would be read as an option.
-  std::string argument = File.front() == '-' ? "./" + File : File;
+  if (argument.front() == '-') argument = "./" + argument;
   std::vector<char*> argv = {program.data(), argument.data(), nullptr};
   const char* directory = Directory.empty() ? nullptr : Directory.c_str();
   sigset_t noSignals;

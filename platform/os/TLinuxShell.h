@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "IShell.h"
 
@@ -10,8 +11,15 @@
 // argument whatever it holds.
 class TLinuxShell : public IShell {
  public:
-  // Opener is looked up in PATH unless it holds a '/'.
-  explicit TLinuxShell(std::string Opener = "xdg-open");
+  // Opener is looked up in PATH unless it holds a '/'. A bare file name
+  // (no '/' or ':') that is not in the folder the opener starts in is
+  // looked for in Folders, in order, so that the program's own files open
+  // wherever it was started from.
+  explicit TLinuxShell(std::string Opener = "xdg-open", std::vector<std::string> Folders = {});
+
+  // The folders of the running program's own files: its executable's
+  // folder (a build tree) and ../share/morvane beside it (an installation).
+  static std::vector<std::string> ProgramFolders();
 
   // Verb "open" (or empty, the default verb) opens File; Parameters and
   // ShowCmd mean nothing to the opener. A non-empty Directory is where the
@@ -21,5 +29,8 @@ class TLinuxShell : public IShell {
                     int ShowCmd) override;
 
  private:
+  std::string Locate(const std::string& File, const std::string& Directory) const;
+
   std::string opener_;
+  std::vector<std::string> folders_;
 };

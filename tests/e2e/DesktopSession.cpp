@@ -117,13 +117,23 @@ DesktopSession::~DesktopSession() {
   if (!dir_.empty()) std::filesystem::remove_all(dir_);
 }
 
-pid_t DesktopSession::Start(const std::vector<std::string>& Argv) {
+pid_t DesktopSession::Start(const std::vector<std::string>& Argv, const std::vector<std::string>& Env) {
   std::vector<std::string> argv = Argv;
   std::vector<std::string> env = EnvironmentWith(display_, dir_);
+  for (const std::string& entry : Env) {
+    std::string name = entry.substr(0, entry.find('=') + 1);
+    std::erase_if(env, [&](const std::string& e) { return e.rfind(name, 0) == 0; });
+    env.push_back(entry);
+  }
   auto args = Pointers(argv);
   auto envp = Pointers(env);
+  posix_spawn_file_actions_t fa;
+  posix_spawn_file_actions_init(&fa);
+  posix_spawn_file_actions_addchdir_np(&fa, dir_.c_str());
   pid_t pid = -1;
-  if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), envp.data()) != 0) return -1;
+  int rc = posix_spawnp(&pid, args[0], &fa, nullptr, args.data(), envp.data());
+  posix_spawn_file_actions_destroy(&fa);
+  if (rc != 0) return -1;
   started_.push_back(pid);
   return pid;
 }

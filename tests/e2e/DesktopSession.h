@@ -23,9 +23,10 @@ class DesktopSession {
   // A private folder that goes with the session.
   std::string Folder() const { return dir_; }
 
-  // Starts a program on the display; returns its process id. Whatever is
-  // still running when the session ends is killed and reaped then.
-  pid_t Start(const std::vector<std::string>& Argv);
+  // Starts a program on the display, in the session's folder, with the
+  // environment entries of Env added or replaced; returns its process id.
+  // Whatever is still running when the session ends is killed and reaped.
+  pid_t Start(const std::vector<std::string>& Argv, const std::vector<std::string>& Env = {});
   // Waits up to TimeoutMs for a started program to end: its wait status;
   // a program still running then is killed, reaped, and nullopt returned.
   std::optional<int> WaitOrKill(pid_t Pid, int TimeoutMs);

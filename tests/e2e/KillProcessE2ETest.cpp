@@ -22,6 +22,7 @@ namespace {
 // Client points of the window's controls.
 constexpr TPoint kFirstListRow{35, 162};
 constexpr TPoint kKillButton{137, 83};
+constexpr TPoint kHelpButton{222, 83};
 constexpr TPoint kCloseButton{307, 83};
 
 // The program under test: the build's own, or the one MORVANE_BINARY names
@@ -45,15 +46,22 @@ Geometry WindowPosition(DesktopSession& desk, const std::string& id) {
   return g;
 }
 
-// The wait status the namespace's first process wrote for the victim.
-std::optional<int> VictimStatus(const std::filesystem::path& File, int TimeoutMs) {
+// The first line of a file that another process writes, once it is there.
+std::optional<std::string> LineOf(const std::filesystem::path& File, int TimeoutMs) {
   for (int waited = 0; waited <= TimeoutMs; waited += 50) {
     std::ifstream in(File);
-    int status = 0;
-    if (in >> status) return status;
+    std::string line;
+    if (std::getline(in, line)) return line;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return std::nullopt;
+}
+
+// The wait status the namespace's first process wrote for the victim.
+std::optional<int> VictimStatus(const std::filesystem::path& File, int TimeoutMs) {
+  std::optional<std::string> line = LineOf(File, TimeoutMs);
+  if (!line) return std::nullopt;
+  return std::atoi(line->c_str());
 }
 
 }  // namespace
@@ -89,4 +97,36 @@ TEST(RealWindow, KillEndsTheSelectedVictimAndTheProgramGoesOn) {
   std::optional<int> appStatus = desk.WaitOrKill(space, 10000);
   ASSERT_TRUE(appStatus) << "Close did not end the program";
   EXPECT_TRUE(WIFEXITED(*appStatus) && WEXITSTATUS(*appStatus) == 0);
+}
+
+// Help opens the program's own help file although the program starts in a
+// folder that holds none: beside a build's program or in an installation's
+// data folder. A stand-in opener on PATH records what it was handed.
+TEST(RealWindow, HelpOpensTheProgramsHelpFileFromAnyFolder) {
+  DesktopSession desk;
+  if (!desk.Available()) GTEST_SKIP() << desk.Why();
+  std::filesystem::path bin = std::filesystem::path(desk.Folder()) / "bin";
+  std::filesystem::create_directory(bin);
+  std::filesystem::path opened = std::filesystem::path(desk.Folder()) / "opened";
+  std::ofstream(bin / "xdg-open") << "#!/bin/sh\nprintf '%s\\n' \"$1\" > " << opened << "\n";
+  std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
+  const char* path = std::getenv("PATH");
+  pid_t app = desk.Start({ProgramUnderTest()}, {"PATH=" + bin.string() + ":" + (path ? path : "/usr/bin:/bin")});
+  ASSERT_GT(app, 0);
+  auto window = desk.FindWindow("Morvane");
+  ASSERT_TRUE(window) << "the window titled Morvane did not appear";
+  Geometry at = WindowPosition(desk, *window);
+  ASSERT_TRUE(desk.WaitForColours(*window, 20)) << "the window stayed blank";
+
+  desk.Click(at.x + kHelpButton.X, at.y + kHelpButton.Y);
+  std::optional<std::string> file = LineOf(opened, 10000);
+  ASSERT_TRUE(file) << "the opener was not started";
+  EXPECT_EQ(std::filesystem::path(*file).filename(), "morvane.chm");
+  EXPECT_TRUE(std::filesystem::path(*file).is_absolute()) << *file;
+  EXPECT_TRUE(std::filesystem::exists(*file)) << *file;
+
+  desk.Click(at.x + kCloseButton.X, at.y + kCloseButton.Y);
+  std::optional<int> status = desk.WaitOrKill(app, 10000);
+  ASSERT_TRUE(status) << "Close did not end the program";
+  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0);
 }

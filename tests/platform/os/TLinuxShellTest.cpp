@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -86,6 +87,27 @@ TEST(LinuxShell, StartsInTheGivenDirectory) {
   EXPECT_EQ(OpenerOutput(shell, "open", "notes.txt", directory), directory + "/notes.txt\n");
   EXPECT_EQ(OpenerOutput(shell, "open", "notes.txt", directory + "/missing"), "");
   std::filesystem::remove_all(directory);
+}
+
+// The help file opens by its bare name wherever the program was started
+// from: from the starting folder when it is there, else from the
+// program's own folders.
+TEST(LinuxShell, ABareNameMissingHereIsTakenFromTheProgramsFolders) {
+  char path[] = "/tmp/morvane-shell-XXXXXX";
+  ASSERT_TRUE(mkdtemp(path));
+  std::filesystem::path root = std::filesystem::canonical(path);
+  for (const char* dir : {"start", "first", "second"}) std::filesystem::create_directory(root / dir);
+  std::ofstream(root / "second" / "help.chm") << "help";
+  std::ofstream(root / "second" / "other") << "x";
+  TLinuxShell shell("/bin/echo", {(root / "first").string(), (root / "second").string()});
+
+  const std::string start = (root / "start").string();
+  EXPECT_EQ(OpenerOutput(shell, "open", "help.chm", start), (root / "second" / "help.chm").string() + "\n");
+  EXPECT_EQ(OpenerOutput(shell, "open", "absent.chm", start), "absent.chm\n");
+  EXPECT_EQ(OpenerOutput(shell, "open", "sub/other", start), "sub/other\n");  // not a bare name
+  std::ofstream(root / "start" / "help.chm") << "a local copy";
+  EXPECT_EQ(OpenerOutput(shell, "open", "help.chm", start), "help.chm\n");
+  std::filesystem::remove_all(root);
 }
 
 // The opener reads its own stat: it is neither our child nor in our session.
