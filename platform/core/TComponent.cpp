@@ -7,8 +7,7 @@ TComponent::TComponent(TComponent* AOwner) : alive_(std::make_shared<char>(0)) {
 }
 
 TComponent::~TComponent() {
-  alive_.reset();
-  state_.Include(csDestroying);
+  Destroying();
   // Tell every component that watches this one, then those it watches
   // forget it.
   while (!freeNotifies_.empty()) {
@@ -20,6 +19,11 @@ TComponent::~TComponent() {
   }
   DestroyComponents();
   if (owner_) owner_->RemoveComponent(this);
+}
+
+void TComponent::Destroying() {
+  state_.Include(csDestroying);
+  alive_.reset();
 }
 
 TComponent* TComponent::FindComponent(std::string_view Name) const {

@@ -43,11 +43,16 @@ class TComponent : public TPersistent {
   // Frees every owned component, last created first.
   void DestroyComponents();
 
-  // A token that expires when this component is freed; lets code that
-  // calls an event handler find out whether the handler freed the sender.
+  // A token that expires when this component starts going away; lets code
+  // that calls an event handler find out whether the handler freed the
+  // sender, and is what weak handles (TWeak) stand on.
   std::weak_ptr<void> AliveToken() const { return alive_; }
 
  protected:
+  // Marks the component as going away (csDestroying) and expires its
+  // token. A class whose destructor sends messages calls it first, so that
+  // nothing reaches the half-destroyed object through a weak handle.
+  void Destroying();
   virtual void Notification(TComponent* AComponent, TOperation Operation);
   virtual void Loaded();
   void SetDesigning(bool Value);

@@ -23,10 +23,8 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(std::make_uni
 }
 
 TControl::~TControl() {
-  if (Application) {
-    Application->Windows().ControlDestroyed(this);
-    Application->KillTimers(this);
-  }
+  Destroying();
+  if (Application) Application->KillTimers(this);
   actionLink_.reset();
   if (parent_) parent_->RemoveControl(this);
 }

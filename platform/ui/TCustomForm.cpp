@@ -11,11 +11,12 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
 }
 
 TCustomForm::~TCustomForm() {
+  if (Application && Application->MainForm() == this) Application->Terminate();
+  Destroying();
   // Owned components go while the form is still whole, so their
   // notifications reach a complete form.
   SetVisible(false);
   DestroyComponents();
-  if (Application && Application->MainForm() == this) Application->Terminate();
 }
 
 void TCustomForm::CreateParams(TCreateParams& Params) const {
@@ -83,9 +84,9 @@ void TCustomForm::WndProc(TMessage& M) {
       return;
     case WM_ACTIVATE:
       if (M.WParam) {
-        if (!activeControl_ || !activeControl_->CanFocus())
-          activeControl_ = FindNextControl(nullptr, true, true, false);
-        if (Application) Application->Windows().SetFocus(activeControl_ ? activeControl_ : this);
+        TWinControl* active = activeControl_.Get();
+        if (!active || !active->CanFocus()) activeControl_ = active = FindNextControl(nullptr, true, true, false);
+        if (Application) Application->Windows().SetFocus(active ? active : this);
         if (OnActivate) OnActivate(this);
       } else if (OnDeactivate) {
         OnDeactivate(this);
@@ -106,14 +107,15 @@ void TCustomForm::WndProc(TMessage& M) {
       bool alt = Application && Application->Windows().IsKeyDown(VK_MENU);
       bool ctrl = Application && Application->Windows().IsKeyDown(VK_CONTROL);
       bool shift = Application && Application->Windows().IsKeyDown(VK_SHIFT);
+      TWinControl* active = activeControl_.Get();
       if (!alt && M.WParam == VK_TAB && !ctrl) {
-        SelectNext(activeControl_, !shift, true);
+        SelectNext(active, !shift, true);
         M.Result = 1;
         return;
       }
       if (!alt && (M.WParam == VK_LEFT || M.WParam == VK_RIGHT || M.WParam == VK_UP || M.WParam == VK_DOWN)) {
-        if (activeControl_ && activeControl_->Parent()) {
-          activeControl_->Parent()->SelectNext(activeControl_, M.WParam == VK_RIGHT || M.WParam == VK_DOWN, false);
+        if (active && active->Parent()) {
+          active->Parent()->SelectNext(active, M.WParam == VK_RIGHT || M.WParam == VK_DOWN, false);
           M.Result = 1;
         }
         return;
@@ -173,10 +175,11 @@ TModalResult TCustomForm::ShowModal() {
   if (!Application) return mrNone;
   modalResult_ = mrNone;
   modal_ = true;
+  auto alive = AliveToken();
   Application->Windows().PushModal(this);
   Show();
+  if (!IsAlive(alive)) return mrCancel;
   Application->Windows().ActivateForm(this);
-  auto alive = AliveToken();
   try {
     while (modalResult_ == mrNone && !Application->Terminated()) {
       Application->HandleMessage();
@@ -219,26 +222,28 @@ void TCustomForm::SetFocusedControl(TWinControl* Control) {
   if (Control->ControlState().Contains(csFocusing)) return;
   Control->SetStateFlag(csFocusing, true);
   struct Clear {
-    TWinControl* c;
-    std::weak_ptr<void> alive;
+    TWeak<TWinControl> c;
     ~Clear() {
-      if (IsAlive(alive)) c->SetStateFlag(csFocusing, false);
+      if (c) c->SetStateFlag(csFocusing, false);
     }
-  } clear{Control, Control->AliveToken()};
+  } clear{Control};
+  // When the control entered last is gone (freed, so never left), the
+  // way in starts again at the form.
   if (!focusedControl_) focusedControl_ = this;
   if (focusedControl_ == Control) return;
   // Leave every control that does not hold the new one, innermost first;
-  // then enter each control on the way down to it.
-  while (focusedControl_ && !focusedControl_->ContainsControl(Control)) {
-    TWinControl* leaving = focusedControl_;
-    focusedControl_ = focusedControl_->Parent();
+  // then enter each control on the way down to it. The handlers may free
+  // any of them, the new one too.
+  while (focusedControl_ && clear.c && !focusedControl_->ContainsControl(Control)) {
+    TWinControl* leaving = focusedControl_.Get();
+    focusedControl_ = leaving->Parent();
     leaving->Perform(CM_EXIT);
   }
-  while (focusedControl_ && focusedControl_ != Control) {
+  while (focusedControl_ && clear.c && focusedControl_ != Control) {
     TWinControl* next = Control;
-    while (next->Parent() != focusedControl_) next = next->Parent();
+    while (next->Parent() != focusedControl_.Get()) next = next->Parent();
     focusedControl_ = next;
     next->Perform(CM_ENTER);
   }
-  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(Control));
+  if (clear.c) Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(Control));
 }

@@ -6,6 +6,7 @@
 
 #include "TCustomControl.h"
 #include "core/TSet.h"
+#include "core/TWeak.h"
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using TBorderStyle = TFormBorderStyle;
@@ -44,7 +45,7 @@ class TCustomForm : public TCustomControl {
   void SyncWindowState(TWindowState Value) { windowState_ = Value; }
   bool KeyPreview = false;
 
-  TWinControl* ActiveControl() const { return activeControl_; }
+  TWinControl* ActiveControl() const { return activeControl_.Get(); }
   void SetActiveControl(TWinControl* Control);
   // Called by a control that received the focus.
   void SetFocusedControl(TWinControl* Control);
@@ -89,8 +90,9 @@ class TCustomForm : public TCustomControl {
   TPosition position_ = poDesigned;
   TDefaultMonitor defaultMonitor_ = dmActiveForm;
   TWindowState windowState_ = wsNormal;
-  TWinControl* activeControl_ = nullptr;
-  TWinControl* focusedControl_ = nullptr;
+  TWeak<TWinControl> activeControl_;
+  // The innermost control entered (CM_ENTER) on the way to the focus.
+  TWeak<TWinControl> focusedControl_;
   TModalResult modalResult_ = mrNone;
   bool modal_ = false;
   bool placed_ = false;

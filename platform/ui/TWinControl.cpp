@@ -40,6 +40,7 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), brush_(std::mak
 }
 
 TWinControl::~TWinControl() {
+  Destroying();
   // Children go first, last inserted first, while this control is whole.
   while (!controls_.empty()) delete controls_.back();
   DestroyHandle();
@@ -71,7 +72,7 @@ void TWinControl::RemoveControl(TControl* AControl) {
   controls_.erase(std::find(controls_.begin(), controls_.end(), AControl));
   tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), AControl), tabList_.end());
   AControl->parent_ = nullptr;
-  if (Application) Application->Windows().ControlDestroyed(AControl);
+  if (Application) Application->Windows().ControlRemoved(AControl);
   if (AControl->Align() != alNone) Realign();
 }
 

@@ -10,6 +10,7 @@
 #include "graphics/TBitmap.h"
 
 struct TWindowManager::Window {
+  // The window's control detaches it before it goes (DestroyHandle).
   TWinControl* control = nullptr;
   THostWindow host = 0;
   std::unique_ptr<TBitmap> buffer;
@@ -113,14 +114,11 @@ THostWindow TWindowManager::Attach(TWinControl* TopLevel, const THostWindowParam
 void TWindowManager::Detach(TWinControl* TopLevel) {
   auto it = std::find_if(windows_.begin(), windows_.end(), [&](const auto& w) { return w->control == TopLevel; });
   if (it == windows_.end()) return;
-  if (capture_ && TopLevel->ContainsControl(capture_)) capture_ = nullptr;
-  if (mouseControl_ && TopLevel->ContainsControl(mouseControl_)) mouseControl_ = nullptr;
-  if (focus_ && TopLevel->ContainsControl(focus_)) focus_ = nullptr;
-  if (keyboardGrab_ && TopLevel->ContainsControl(keyboardGrab_)) keyboardGrab_ = nullptr;
-  if (activeForm_ == TopLevel) activeForm_ = nullptr;
   THostWindow host = (*it)->host;
   windows_.erase(it);
   host_.DestroyWindow(host);
+  ControlRemoved(TopLevel);
+  if (activeForm_ == TopLevel) activeForm_.Reset();
 }
 
 TWinControl* TWindowManager::TopLevelOf(THostWindow HostWin) const {
@@ -134,13 +132,15 @@ std::vector<TWinControl*> TWindowManager::TopLevels() const {
   return out;
 }
 
-void TWindowManager::ControlDestroyed(TControl* Control) {
-  if (capture_ == Control) capture_ = nullptr;
-  if (mouseControl_ == Control) mouseControl_ = nullptr;
-  if (focus_ == Control) focus_ = nullptr;
-  if (keyboardGrab_ == Control) keyboardGrab_ = nullptr;
-  if (activeForm_ == Control) activeForm_ = nullptr;
-  modal_.erase(std::remove(modal_.begin(), modal_.end(), Control), modal_.end());
+void TWindowManager::ControlRemoved(TControl* Control) {
+  // A control that is going away is no longer reached through the
+  // handles; this is for one that lives on outside its window.
+  auto* tree = dynamic_cast<TWinControl*>(Control);
+  auto within = [&](const TControl* c) { return c && (c == Control || (tree && tree->ContainsControl(c))); };
+  if (within(capture_.Get())) SetCaptureControl(nullptr);
+  if (within(mouseControl_.Get())) mouseControl_.Reset();
+  if (within(focus_.Get())) focus_.Reset();
+  if (within(keyboardGrab_.Get())) keyboardGrab_.Reset();
 }
 
 void TWindowManager::ScheduleRepaint(TWinControl* TopLevel) {
@@ -202,7 +202,7 @@ void TWindowManager::PaintTree(Window& W, TWinControl* Control, TPoint Offset, T
 }
 
 void TWindowManager::SetCaptureControl(TControl* Control) {
-  TControl* old = capture_;
+  TControl* old = capture_.Get();
   if (old == Control) return;
   capture_ = Control;
   // The loser learns it lost the mouse; LParam names the new holder.
@@ -244,12 +244,12 @@ void TWindowManager::UpdateMouseControl() {
   bool inside = false;
   for (const auto& w : windows_) inside = inside || w->cursorInside;
   TControl* now = inside ? FindControlAt(lastCursor_, true) : nullptr;
-  if (now == mouseControl_) return;
-  TControl* old = mouseControl_;
+  TControl* old = mouseControl_.Get();
+  if (now == old) return;
   mouseControl_ = now;
-  auto nowAlive = now ? now->AliveToken() : std::weak_ptr<void>();
   if (old) old->Perform(CM_MOUSELEAVE);
-  if (now && IsAlive(nowAlive) && mouseControl_ == now) now->Perform(CM_MOUSEENTER);
+  // Unless the leave freed it or moved the mouse control on.
+  if (now && mouseControl_ == now) now->Perform(CM_MOUSEENTER);
 }
 
 void TWindowManager::DeliverMouse(TControl* Target, uint32_t Msg, TPoint Screen, intptr_t Keys) {
@@ -270,7 +270,6 @@ bool TWindowManager::AcceptsInput(const TWinControl* TopLevel) const {
 void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
   Window* win = Find(HostWin);
   if (!win || !Application) return;
-  TWinControl* top = win->control;
   lastCursor_ = E.Screen;
   if (E.Kind == hmLeave) {
     win->cursorInside = false;
@@ -278,9 +277,17 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
     return;
   }
   win->cursorInside = true;
-  if (!AcceptsInput(top)) return;
+  if (!AcceptsInput(win->control)) return;
+  // Enter and leave, and the activation a press brings, run handlers that
+  // may free controls, this window's too: the target is found after them.
+  if (E.Kind == hmMove) Application->Guarded([&] { UpdateMouseControl(); });
+  if (E.Kind == hmPress || E.Kind == hmDoubleClick)
+    if (auto* form = dynamic_cast<TCustomForm*>(win->control); form && form != activeForm_) ActivateForm(form);
+  win = Find(HostWin);
+  if (!win) return;
+  TWinControl* top = win->control;
   intptr_t keys = ShiftToMouseKeys(E.Shift);
-  TControl* target = capture_;
+  TControl* target = capture_.Get();
   int hit = HTCLIENT;
   if (!target) {
     TWinControl* w = HitTestWindow(top, E.Screen, false);
@@ -289,10 +296,9 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
   }
   switch (E.Kind) {
     case hmMove: {
-      Application->Guarded([&] { UpdateMouseControl(); });
       TCursor cursor = CursorForHitTest(hit);
       if (cursor == crDefault)
-        for (TControl* c = mouseControl_; c && cursor == crDefault; c = c->Parent()) cursor = c->Cursor();
+        for (TControl* c = mouseControl_.Get(); c && cursor == crDefault; c = c->Parent()) cursor = c->Cursor();
       if (cursor != win->cursor) {
         win->cursor = cursor;
         host_.SetCursor(win->host, cursor);
@@ -302,7 +308,6 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
     }
     case hmPress:
     case hmDoubleClick: {
-      if (auto* form = dynamic_cast<TCustomForm*>(top); form && form != activeForm_) ActivateForm(form);
       if (!capture_ && target == top && hit != HTCLIENT && E.Button == mbLeft) {
         if (hit == HTCAPTION) host_.StartSystemMove(win->host);
         else if (IsSizingCode(hit)) host_.StartSystemResize(win->host, hit);
@@ -336,7 +341,9 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
 void TWindowManager::HostKey(THostWindow HostWin, const THostKeyEvent& E) {
   if (!Application) return;
   TWinControl* top = TopLevelOf(HostWin);
-  TWinControl* target = keyboardGrab_ ? keyboardGrab_ : focus_ ? focus_ : static_cast<TWinControl*>(activeForm_);
+  TWinControl* target = keyboardGrab_.Get();
+  if (!target) target = focus_.Get();
+  if (!target) target = activeForm_.Get();
   if (!target) target = top;
   if (!target) return;
   if (TCustomForm* modal = ModalForm(); modal && target != keyboardGrab_ && !modal->ContainsControl(target)) return;
@@ -395,16 +402,17 @@ void TWindowManager::HostActivated(THostWindow HostWin, bool Active) {
       TCustomForm* modal = ModalForm();
       ActivateForm(modal && modal != form ? modal : form);
     } else if (activeForm_ == form) {
-      activeForm_ = nullptr;
+      activeForm_.Reset();
+      TWeak<TCustomForm> deactivated = form;
       SetFocus(nullptr);
-      form->Perform(WM_ACTIVATE, 0);
+      if (deactivated) form->Perform(WM_ACTIVATE, 0);
     }
   });
 }
 
 void TWindowManager::ActivateForm(TCustomForm* Form) {
-  if (activeForm_ == Form) return;
-  TCustomForm* old = activeForm_;
+  TCustomForm* old = activeForm_.Get();
+  if (old == Form) return;
   activeForm_ = Form;
   if (old) old->Perform(WM_ACTIVATE, 0);
   if (Form && activeForm_ == Form) {
@@ -414,19 +422,29 @@ void TWindowManager::ActivateForm(TCustomForm* Form) {
 }
 
 void TWindowManager::SetFocus(TWinControl* Control) {
-  if (focus_ == Control) return;
-  TWinControl* old = focus_;
+  TWeak<TWinControl> old = focus_.Get();
+  if (old == Control) return;
   focus_ = Control;
-  auto controlAlive = Control ? Control->AliveToken() : std::weak_ptr<void>();
   if (old) old->Perform(WM_KILLFOCUS, reinterpret_cast<intptr_t>(Control));
-  if (Control && IsAlive(controlAlive) && focus_ == Control)
-    Control->Perform(WM_SETFOCUS, reinterpret_cast<intptr_t>(old));
+  // Unless the loser's handler freed the control or moved the focus on.
+  if (Control && focus_ == Control) Control->Perform(WM_SETFOCUS, reinterpret_cast<intptr_t>(old.Get()));
 }
 
-void TWindowManager::PushModal(TCustomForm* Form) { modal_.push_back(Form); }
+void TWindowManager::SetKeyboardGrab(TWinControl* Control) { keyboardGrab_ = Control; }
+
+void TWindowManager::PushModal(TCustomForm* Form) {
+  std::erase_if(modal_, [](const TWeak<TCustomForm>& m) { return !m; });
+  modal_.push_back(Form);
+}
 
 void TWindowManager::PopModal(TCustomForm* Form) {
-  modal_.erase(std::remove(modal_.begin(), modal_.end(), Form), modal_.end());
+  std::erase_if(modal_, [&](const TWeak<TCustomForm>& m) { return !m || m == Form; });
+}
+
+TCustomForm* TWindowManager::ModalForm() const {
+  for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
+    if (TCustomForm* form = it->Get()) return form;
+  return nullptr;
 }
 
 TMonitor TWindowManager::PrimaryMonitor() const {

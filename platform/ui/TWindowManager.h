@@ -1,7 +1,8 @@
 // The desktop side of the platform: the host windows of the top-level
 // controls, their back buffers and painting, and the routing of mouse and
 // keyboard input to controls (hit testing, capture, enter and leave,
-// keyboard focus, modal windows).
+// keyboard focus, modal windows). Every control it remembers is held by a
+// weak handle, so a freed control is never reached.
 #pragma once
 
 #include <memory>
@@ -9,6 +10,7 @@
 
 #include "IHost.h"
 #include "core/Geometry.h"
+#include "core/TWeak.h"
 
 class TBitmap;
 class TControl;
@@ -27,8 +29,9 @@ class TWindowManager : public IHostListener {
   void Detach(TWinControl* TopLevel);
   TWinControl* TopLevelOf(THostWindow Window) const;
   std::vector<TWinControl*> TopLevels() const;
-  // A control is going away: forget it wherever it is referred to.
-  void ControlDestroyed(TControl* Control);
+  // A control left its parent: it and the controls in it no longer hold
+  // the capture, the mouse, the focus or the keyboard.
+  void ControlRemoved(TControl* Control);
 
   // Painting.
   void ScheduleRepaint(TWinControl* TopLevel);
@@ -39,10 +42,11 @@ class TWindowManager : public IHostListener {
   // How many WM_PAINT messages the paint passes have sent in all.
   uint64_t PaintCount() const { return paintCount_; }
 
-  // Mouse.
-  TControl* CaptureControl() const { return capture_; }
+  // Mouse. SetCaptureControl is the one way the capture changes hands;
+  // the loser gets WM_CAPTURECHANGED with the new holder in LParam.
+  TControl* CaptureControl() const { return capture_.Get(); }
   void SetCaptureControl(TControl* Control);
-  TControl* MouseControl() const { return mouseControl_; }
+  TControl* MouseControl() const { return mouseControl_.Get(); }
   // The control under a screen point (windowed controls answering
   // HTTRANSPARENT let the point through).
   TControl* FindControlAt(TPoint Screen, bool AllowDisabled) const;
@@ -51,20 +55,21 @@ class TWindowManager : public IHostListener {
   void UpdateMouseControl();
 
   // Keyboard focus.
-  TWinControl* Focus() const { return focus_; }
+  TWinControl* Focus() const { return focus_.Get(); }
   void SetFocus(TWinControl* Control);
-  TCustomForm* ActiveForm() const { return activeForm_; }
+  TCustomForm* ActiveForm() const { return activeForm_.Get(); }
   // While set, keys go to this control instead of the focused one (an
   // open pop-up menu takes the keyboard without taking the focus).
-  TWinControl* KeyboardGrab() const { return keyboardGrab_; }
-  void SetKeyboardGrab(TWinControl* Control) { keyboardGrab_ = Control; }
+  TWinControl* KeyboardGrab() const { return keyboardGrab_.Get(); }
+  void SetKeyboardGrab(TWinControl* Control);
   void ActivateForm(TCustomForm* Form);
   bool IsKeyDown(uint16_t Key) const { return host_.IsKeyDown(Key); }
 
   // Modal forms: while one is shown, only it takes input.
   void PushModal(TCustomForm* Form);
   void PopModal(TCustomForm* Form);
-  TCustomForm* ModalForm() const { return modal_.empty() ? nullptr : modal_.back(); }
+  // The innermost modal form that still exists.
+  TCustomForm* ModalForm() const;
 
   std::vector<TMonitor> Monitors() const { return host_.Monitors(); }
   TMonitor MonitorFor(const TRect& ScreenRect) const;
@@ -88,12 +93,12 @@ class TWindowManager : public IHostListener {
 
   IHost& host_;
   std::vector<std::unique_ptr<Window>> windows_;
-  TControl* capture_ = nullptr;
-  TControl* mouseControl_ = nullptr;
-  TWinControl* focus_ = nullptr;
-  TWinControl* keyboardGrab_ = nullptr;
-  TCustomForm* activeForm_ = nullptr;
-  std::vector<TCustomForm*> modal_;
+  TWeak<TControl> capture_;
+  TWeak<TControl> mouseControl_;
+  TWeak<TWinControl> focus_;
+  TWeak<TWinControl> keyboardGrab_;
+  TWeak<TCustomForm> activeForm_;
+  std::vector<TWeak<TCustomForm>> modal_;
   TPoint lastCursor_;
   uint64_t paintCount_ = 0;
 };

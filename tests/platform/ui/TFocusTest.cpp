@@ -66,3 +66,25 @@ TEST_F(Dialog, DisabledOrHiddenControlsAreSkipped) {
   first->SetVisible(false);
   EXPECT_FALSE(first->Focused());
 }
+
+TEST_F(Dialog, AFreedFocusedControlIsNotReachedWhenTheFormIsActivatedAgain) {
+  second->SetFocus();
+  delete second;
+  EXPECT_EQ(form->ActiveControl(), nullptr);
+  auto* other = new TForm(&desk.App());
+  other->Show();
+  ASSERT_FALSE(form->Active());
+  desk.Host().Activate(form->HostWindow());
+  EXPECT_TRUE(form->Active());
+  EXPECT_TRUE(first->Focused());
+}
+
+TEST_F(Dialog, FocusMovesOnFromAFreedControl) {
+  int enters = 0;
+  first->OnEnter = [&](TObject*) { ++enters; };
+  second->SetFocus();
+  delete second;
+  first->SetFocus();
+  EXPECT_TRUE(first->Focused());
+  EXPECT_EQ(enters, 1);
+}

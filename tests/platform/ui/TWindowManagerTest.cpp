@@ -1,6 +1,9 @@
 // Routing of input and painting through the window manager on the
-// headless desktop.
+// headless desktop, and what becomes of the mouse and the keys when the
+// control that held them is freed.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "desktop/HeadlessDesktop.h"
 #include "ui/TCustomControl.h"
@@ -16,13 +19,20 @@ class Probe : public TCustomControl {
   explicit Probe(TComponent* owner, TColor fill = clRed) : TCustomControl(owner), fill_(fill) {
     SetControlStyle(ControlStyle().Include(csOpaque));
   }
-  int paints = 0, enters = 0, leaves = 0, clicks = 0;
+  int paints = 0, enters = 0, leaves = 0, clicks = 0, keys = 0;
   int hitTest = HTCLIENT;
   std::vector<TPoint> moves;
+  // The LParam of each WM_CAPTURECHANGED: who took the capture.
+  std::vector<TControl*> captureLostTo;
+  // Runs before the message is handled.
+  std::function<void(uint32_t Msg)> onMessage;
   void WndProc(TMessage& m) override {
+    if (onMessage) onMessage(m.Msg);
     if (m.Msg == CM_MOUSEENTER) ++enters;
     if (m.Msg == CM_MOUSELEAVE) ++leaves;
     if (m.Msg == WM_MOUSEMOVE) moves.push_back(LParamToPoint(m.LParam));
+    if (m.Msg == WM_KEYDOWN) ++keys;
+    if (m.Msg == WM_CAPTURECHANGED) captureLostTo.push_back(reinterpret_cast<TControl*>(m.LParam));
     if (m.Msg == WM_NCHITTEST) {
       m.Result = hitTest;
       return;
@@ -142,4 +152,129 @@ TEST_F(Window, DisabledWindowGetsNoInputButCountsForHover) {
   desk.Click(a);
   EXPECT_EQ(a->clicks, 0);
   EXPECT_EQ(desk.App().Windows().FindControlAt(HeadlessDesktop::ScreenPoint(a, {1, 1}), true), a);
+}
+
+TEST_F(Window, TheControlThatLosesTheCaptureIsToldWhoTookIt) {
+  struct Case {
+    const char* name;
+    std::function<void()> lose;
+    TControl* taker;
+  };
+  const Case cases[] = {
+      {"another control takes it", [&] { b->SetMouseCapture(true); }, b},
+      {"the holder lets it go", [&] { a->SetMouseCapture(false); }, nullptr},
+      {"the holder leaves its window", [&] { a->SetParent(nullptr); }, nullptr},
+  };
+  TWindowManager& wm = desk.App().Windows();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    a->SetParent(form);
+    wm.SetCaptureControl(nullptr);
+    a->SetMouseCapture(true);
+    a->captureLostTo.clear();
+    c.lose();
+    EXPECT_EQ(a->captureLostTo, std::vector<TControl*>{c.taker});
+    EXPECT_EQ(wm.CaptureControl(), c.taker);
+  }
+}
+
+TEST_F(Window, AHolderFreedWhileTheMouseMovesIsNotReachedAndHoldsNoLonger) {
+  desk.MoveTo(a, {5, 5});
+  desk.Press();
+  ASSERT_EQ(desk.App().Windows().CaptureControl(), a);
+  b->onMessage = [&](uint32_t msg) {
+    if (msg == CM_MOUSEENTER && a) {
+      delete a;
+      a = nullptr;
+    }
+  };
+  desk.MoveTo(b, {5, 5});
+  EXPECT_EQ(desk.App().Windows().CaptureControl(), nullptr);
+  EXPECT_EQ(b->moves.size(), 1u);  // the move goes where the mouse is
+  desk.Release();
+  b->SetMouseCapture(true);  // a freed holder is sent nothing
+  EXPECT_EQ(desk.App().Windows().CaptureControl(), b);
+}
+
+TEST_F(Window, AMoveDoesNotReachAControlFreedByTheLeaveItCaused) {
+  desk.MoveTo(a, {5, 5});
+  a->onMessage = [&](uint32_t msg) {
+    if (msg == CM_MOUSELEAVE && b) {
+      delete b;
+      b = nullptr;
+    }
+  };
+  desk.MoveTo(form, {105, 15});  // where b was
+  EXPECT_EQ(a->leaves, 1);
+  EXPECT_EQ(desk.App().Windows().MouseControl(), nullptr);
+  desk.MoveTo(form, {106, 16});
+  EXPECT_EQ(desk.App().Windows().MouseControl(), form);
+}
+
+TEST_F(Window, APressDoesNotReachAControlFreedByTheActivationItCaused) {
+  auto* other = new TForm(&desk.App());
+  other->SetBounds(400, 400, 100, 100);
+  other->Show();
+  ASSERT_FALSE(form->Active());
+  desk.MoveTo(a, {5, 5});
+  form->OnActivate = [&](TObject*) {
+    delete a;
+    a = nullptr;
+  };
+  desk.Press();
+  desk.Release();
+  EXPECT_TRUE(form->Active());
+  EXPECT_EQ(desk.App().Windows().CaptureControl(), nullptr);
+}
+
+TEST_F(Window, AFreedHolderOfTheMouseOrTheKeysIsForgotten) {
+  struct Case {
+    const char* name;
+    // Makes the victim hold something; returns the holder as the manager
+    // reports it.
+    std::function<TControl*(TControl* Victim)> hold;
+    std::function<TControl*()> held;
+  };
+  TWindowManager& wm = desk.App().Windows();
+  const Case cases[] = {
+      {"capture", [&](TControl* v) { v->SetMouseCapture(true); return wm.CaptureControl(); },
+       [&] { return wm.CaptureControl(); }},
+      {"mouse control", [&](TControl* v) { desk.MoveTo(v, {2, 2}); return wm.MouseControl(); },
+       [&] { return wm.MouseControl(); }},
+      {"focus", [&](TControl* v) { static_cast<TWinControl*>(v)->SetFocus(); return wm.Focus(); },
+       [&] { return wm.Focus(); }},
+      {"keyboard grab",
+       [&](TControl* v) { wm.SetKeyboardGrab(static_cast<TWinControl*>(v)); return wm.KeyboardGrab(); },
+       [&] { return wm.KeyboardGrab(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto* victim = new Probe(form);
+    victim->SetParent(form);
+    victim->SetBounds(10, 70, 20, 20);
+    ASSERT_EQ(c.hold(victim), victim);
+    delete victim;
+    EXPECT_EQ(c.held(), nullptr);
+    // Input goes where it would have gone without the victim.
+    int clicks = b->clicks, keys = b->keys;
+    desk.Click(b);
+    b->SetFocus();
+    desk.Key('X', U"x");
+    EXPECT_EQ(b->clicks, clicks + 1);
+    EXPECT_EQ(b->keys, keys + 1);
+  }
+}
+
+TEST_F(Window, AFreedModalFormNoLongerHoldsTheInput) {
+  TWindowManager& wm = desk.App().Windows();
+  auto* modal = new TForm(&desk.App());
+  modal->SetBounds(400, 400, 100, 100);
+  modal->Show();
+  wm.PushModal(modal);
+  desk.Click(b);
+  ASSERT_EQ(b->clicks, 0);
+  delete modal;
+  EXPECT_EQ(wm.ModalForm(), nullptr);
+  desk.Click(b);
+  EXPECT_EQ(b->clicks, 1);
 }

@@ -1,0 +1,51 @@
+// A non-owning reference to a component: the pointer and the component's
+// liveness token. It reads as nullptr from the moment the component starts
+// going away, so a freed component is never reached through it.
+#pragma once
+
+#include <cassert>
+#include <memory>
+#include <type_traits>
+
+#include "TComponent.h"
+
+template <class T>
+class TWeak {
+ public:
+  TWeak() = default;
+  TWeak(T* Target) { Set(Target); }
+  TWeak& operator=(T* Target) {
+    Set(Target);
+    return *this;
+  }
+
+  T* Get() const { return alive_.expired() ? nullptr : target_; }
+  T* operator->() const {
+    T* target = Get();
+    assert(target && "reached through an empty or expired handle");
+    return target;
+  }
+  explicit operator bool() const { return Get() != nullptr; }
+  void Reset() {
+    target_ = nullptr;
+    alive_.reset();
+  }
+
+  // Compares what the handle reaches now: an expired handle equals no
+  // live component, only nullptr.
+  template <class U>
+  friend bool operator==(const TWeak& A, const U* B) {
+    return A.Get() == B;
+  }
+  friend bool operator==(const TWeak& A, std::nullptr_t) { return !A; }
+
+ private:
+  void Set(T* Target) {
+    static_assert(std::is_base_of_v<TComponent, T>, "a weak handle refers to a component");
+    target_ = Target;
+    alive_ = Target ? static_cast<const TComponent*>(Target)->AliveToken() : std::weak_ptr<void>();
+  }
+
+  T* target_ = nullptr;
+  std::weak_ptr<void> alive_;
+};
