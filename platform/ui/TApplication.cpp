@@ -9,6 +9,22 @@
 
 TApplication* Application = nullptr;
 
+namespace {
+
+// One loop round running for the length of a scope.
+class LoopRound {
+ public:
+  explicit LoopRound(int& Depth) : depth_(Depth) { ++depth_; }
+  ~LoopRound() { --depth_; }
+  LoopRound(const LoopRound&) = delete;
+  LoopRound& operator=(const LoopRound&) = delete;
+
+ private:
+  int& depth_;
+};
+
+}  // namespace
+
 struct TApplication::Timer {
   TControl* target = nullptr;  // nullptr for a callback timer
   std::weak_ptr<void> alive;
@@ -34,6 +50,7 @@ TApplication::TApplication(IHost& Host, IClock& Clock)
 
 TApplication::~TApplication() {
   // Forms and the rest go while the window manager is still here.
+  FreeReleased();
   DestroyComponents();
   timers_.clear();
   host_.SetListener(nullptr);
@@ -61,23 +78,26 @@ void TApplication::Run() {
   while (!terminated_) HandleMessage();
 }
 
-void TApplication::ProcessMessages() {
-  host_.ProcessEvents(0);
+void TApplication::RunRound(int TimeoutMs) {
+  host_.ProcessEvents(TimeoutMs);
   DeliverPosted();
   while (RunDueTimer(clock_.NowMs())) DeliverPosted();
   windows_.PaintPending();
 }
 
+void TApplication::ProcessMessages() {
+  LoopRound round(loopDepth_);
+  RunRound(0);
+}
+
 void TApplication::HandleMessage() {
-  ProcessMessages();
+  LoopRound round(loopDepth_);
+  RunRound(0);
   if (terminated_) return;
   int64_t next = NextTimerDue();
   int timeout = next < 0 ? -1 : static_cast<int>(std::clamp<int64_t>(next - clock_.NowMs(), 0, 1 << 30));
-  if (!posted_.empty()) timeout = 0;
-  host_.ProcessEvents(timeout);
-  DeliverPosted();
-  while (RunDueTimer(clock_.NowMs())) DeliverPosted();
-  windows_.PaintPending();
+  if (!posted_.empty() || (loopDepth_ == 1 && !released_.empty())) timeout = 0;
+  RunRound(timeout);
 }
 
 void TApplication::PostMessage(TControl* Target, uint32_t Msg, intptr_t WParam, intptr_t LParam) {
@@ -85,12 +105,27 @@ void TApplication::PostMessage(TControl* Target, uint32_t Msg, intptr_t WParam, 
   posted_.push_back({Target, Target->AliveToken(), Msg, WParam, LParam});
 }
 
+void TApplication::ReleaseComponent(TComponent* Component) {
+  if (Component) released_.push_back(Component);
+}
+
 void TApplication::DeliverPosted() {
-  while (!posted_.empty()) {
+  const bool outermost = loopDepth_ == 1;
+  while (!posted_.empty() || (outermost && !released_.empty())) {
     std::vector<Posted> batch;
     batch.swap(posted_);
     for (Posted& p : batch)
       if (IsAlive(p.alive)) Guarded([&] { p.target->Perform(p.msg, p.wparam, p.lparam); });
+    if (outermost) FreeReleased();
+  }
+}
+
+void TApplication::FreeReleased() {
+  while (!released_.empty()) {
+    std::vector<TWeak<TComponent>> batch;
+    batch.swap(released_);
+    // One may free another (a form its controls): that one reads nullptr.
+    for (const TWeak<TComponent>& c : batch) delete c.Get();
   }
 }
 
@@ -174,6 +209,7 @@ bool TApplication::RunDueTimer(int64_t Until) {
 void TApplication::AdvanceTime(int64_t Ms) {
   auto* vc = dynamic_cast<TVirtualClock*>(&clock_);
   if (!vc) throw EPlatformError("AdvanceTime needs the virtual clock");
+  LoopRound round(loopDepth_);
   int64_t until = vc->NowMs() + Ms;
   DeliverPosted();
   while (RunDueTimer(until)) DeliverPosted();

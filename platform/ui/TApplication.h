@@ -1,6 +1,6 @@
 // The application: its title, main form and message loop, the timers on
-// the application's clock, posted messages, and what happens to a failure
-// that no handler caught.
+// the application's clock, posted messages, components freed at loop
+// level, and what happens to a failure that no handler caught.
 #pragma once
 
 #include <exception>
@@ -14,6 +14,7 @@
 #include "TClock.h"
 #include "TWindowManager.h"
 #include "core/TComponent.h"
+#include "core/TWeak.h"
 
 class TControl;
 class TCustomForm;
@@ -55,6 +56,10 @@ class TApplication : public TComponent {
   // Posted messages are delivered by the next round, unless the target
   // is gone by then.
   void PostMessage(TControl* Target, uint32_t Msg, intptr_t WParam = 0, intptr_t LParam = 0);
+  // Frees Component at loop level: after the posted messages of a round of
+  // the outermost loop, never while a message is being handled (a nested
+  // loop, such as a modal one, runs inside some handler).
+  void ReleaseComponent(TComponent* Component);
 
   // Window timers: Target receives WM_TIMER with Id every Interval ms.
   // Setting an existing timer restarts it with the new interval.
@@ -98,7 +103,12 @@ class TApplication : public TComponent {
  private:
   struct Timer;
   struct Posted;
+  // Delivers the posted messages; at the outermost loop also frees the
+  // released components.
   void DeliverPosted();
+  void FreeReleased();
+  // Input (waiting up to TimeoutMs), posted messages, due timers, painting.
+  void RunRound(int TimeoutMs);
   // Runs the earliest timer due at or before Until; false when none is.
   bool RunDueTimer(int64_t Until);
   int64_t NextTimerDue() const;
@@ -112,6 +122,10 @@ class TApplication : public TComponent {
   bool terminated_ = false;
   std::vector<Timer> timers_;
   std::vector<Posted> posted_;
+  std::vector<TWeak<TComponent>> released_;
+  // How many loop rounds (HandleMessage, ProcessMessages, AdvanceTime)
+  // are running, one inside another.
+  int loopDepth_ = 0;
   uint64_t timerSeq_ = 0;
   uintptr_t nextCallbackTimer_ = 1;
   bool showingException_ = false;

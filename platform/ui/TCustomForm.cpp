@@ -73,7 +73,11 @@ void TCustomForm::PlaceOnScreen() {
 void TCustomForm::WndProc(TMessage& M) {
   switch (M.Msg) {
     case WM_CLOSE: Close(); return;
-    case CM_RELEASE: delete this; return;
+    // Not freed here: whoever handles or hooks this message still holds
+    // the form.
+    case CM_RELEASE:
+      if (Application) Application->ReleaseComponent(this);
+      return;
     case CM_SHOWINGCHANGED:
       if (M.WParam) {
         PlaceOnScreen();

@@ -60,7 +60,9 @@ class TCustomForm : public TCustomControl {
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult Value) { modalResult_ = Value; }
   bool Modal() const { return modal_; }
-  // Frees the form once the messages being handled are done.
+  // Frees the form at loop level, once the messages being handled are
+  // done: posts CM_RELEASE, whose handling hands the form to
+  // TApplication::ReleaseComponent.
   void Release();
 
   TNotifyEvent OnCreate;

@@ -1,6 +1,8 @@
-// Timers on the virtual clock, posted messages, and failures that reach
-// the loop.
+// Timers on the virtual clock, posted messages, released forms, and
+// failures that reach the loop.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "core/Exceptions.h"
 #include "desktop/HeadlessDesktop.h"
@@ -121,4 +123,62 @@ TEST(MessageForm, ShowsTheTextModallyAndClosesOnOk) {
   EXPECT_EQ(seenText, "Failed:  Returned Error: 1");
   EXPECT_EQ(seenCaption, "Morvane");
   EXPECT_EQ(desk.App().Windows().ActiveForm(), main);
+}
+
+TEST(ReleasedForms, AWindowProcHookReadsItsFormAfterTheReleaseIsHandled) {
+  HeadlessDesktop desk;
+  auto* form = new TForm(&desk.App());
+  form->SetCaption("Released");
+  std::string seen;
+  auto previous = form->WindowProc;
+  form->WindowProc = [&seen, previous, form](TMessage& m) {
+    previous(m);
+    if (m.Msg == CM_RELEASE) seen = form->Caption();
+  };
+  auto alive = form->AliveToken();
+  form->Release();
+  desk.Paint();
+  EXPECT_EQ(seen, "Released");
+  EXPECT_FALSE(IsAlive(alive));
+}
+
+TEST(ReleasedForms, AreFreedByEveryWayTheTestDesktopPumpsMessages) {
+  struct Pump {
+    const char* name;
+    std::function<void(HeadlessDesktop&)> run;
+  };
+  const Pump pumps[] = {
+      {"Paint", [](HeadlessDesktop& d) { d.Paint(); }},
+      {"Advance", [](HeadlessDesktop& d) { d.Advance(10); }},
+  };
+  for (const Pump& p : pumps) {
+    SCOPED_TRACE(p.name);
+    HeadlessDesktop desk;
+    auto* form = new TForm(&desk.App());
+    form->Show();
+    auto alive = form->AliveToken();
+    form->Release();
+    EXPECT_TRUE(IsAlive(alive));
+    p.run(desk);
+    EXPECT_FALSE(IsAlive(alive));
+  }
+}
+
+TEST(ReleasedForms, ANestedLoopLeavesAFormWhoseHandlerIsRunning) {
+  HeadlessDesktop desk;
+  auto* form = new TForm(&desk.App());
+  form->SetCaption("Busy");
+  auto* t = new Ticker(form);
+  t->SetParent(form);
+  std::string seen;
+  t->onTick = [&] {
+    form->Release();
+    desk.App().ProcessMessages();
+    seen = form->Caption();
+  };
+  auto alive = form->AliveToken();
+  desk.App().PostMessage(t, WM_TIMER, 1);
+  desk.Paint();
+  EXPECT_EQ(seen, "Busy");
+  EXPECT_FALSE(IsAlive(alive));
 }
