@@ -6,6 +6,7 @@
 #include "TActionLink.h"
 #include "TActionList.h"
 #include "TControl.h"
+#include "TCustomImageList.h"
 
 TBasicAction::~TBasicAction() {
   for (TBasicActionLink* l : std::vector<TBasicActionLink*>(links_)) l->SetAction(nullptr);
@@ -103,15 +104,7 @@ void TActionList::RemoveAction(TCustomAction* A) {
   actions_.erase(std::remove(actions_.begin(), actions_.end(), A), actions_.end());
 }
 
-void TActionList::SetImages(TCustomImageList* Value) {
-  images_ = Value;
-  if (Value) FreeNotification(reinterpret_cast<TComponent*>(Value));
-}
-
-void TActionList::Notification(TComponent* AComponent, TOperation Operation) {
-  TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == reinterpret_cast<TComponent*>(images_)) images_ = nullptr;
-}
+void TActionList::SetImages(TCustomImageList* Value) { images_ = Value; }
 
 TBasicActionLink::~TBasicActionLink() { SetAction(nullptr); }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/TComponent.h"
+#include "core/TWeak.h"
 
 class TActionList;
 class TBasicActionLink;
@@ -19,7 +20,7 @@ class TBasicAction : public TComponent {
   // Runs OnExecute; true when something handled the action.
   virtual bool Execute();
   // The control that runs the action during Execute.
-  TComponent* ActionComponent() const { return actionComponent_; }
+  TComponent* ActionComponent() const { return actionComponent_.Get(); }
   void SetActionComponent(TComponent* Value) { actionComponent_ = Value; }
 
   TNotifyEvent OnExecute;
@@ -39,7 +40,7 @@ class TBasicAction : public TComponent {
 
  private:
   std::vector<TBasicActionLink*> links_;
-  TComponent* actionComponent_ = nullptr;
+  TWeak<TComponent> actionComponent_;
 };
 
 class TCustomAction : public TBasicAction {

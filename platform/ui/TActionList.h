@@ -15,19 +15,16 @@ class TActionList : public TComponent {
 
   int ActionCount() const { return static_cast<int>(actions_.size()); }
   TCustomAction* Actions(int Index) const { return actions_.at(Index); }
-  TCustomImageList* Images() const { return images_; }
+  TCustomImageList* Images() const { return images_.Get(); }
   void SetImages(TCustomImageList* Value);
 
   // Runs before an action's own handler; setting Handled stops it there.
   std::function<void(TBasicAction* Action, bool& Handled)> OnExecute;
-
- protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   friend class TCustomAction;
   void AddAction(TCustomAction* A) { actions_.push_back(A); }
   void RemoveAction(TCustomAction* A);
   std::vector<TCustomAction*> actions_;
-  TCustomImageList* images_ = nullptr;
+  TWeak<TCustomImageList> images_;
 };

@@ -60,8 +60,8 @@ TApplication::~TApplication() {
 void TApplication::SetTitle(const std::string& Value) {
   if (title_ == Value) return;
   title_ = Value;
-  if (mainForm_ && mainForm_->HandleAllocated() && mainForm_->Text().empty())
-    host_.SetTitle(mainForm_->HostWindow(), title_);
+  TCustomForm* main = MainForm();
+  if (main && main->HandleAllocated() && main->Text().empty()) host_.SetTitle(main->HostWindow(), title_);
 }
 
 void TApplication::SetIcon(std::span<const uint8_t> Image) {
@@ -71,9 +71,9 @@ void TApplication::SetIcon(std::span<const uint8_t> Image) {
 }
 
 void TApplication::Run() {
-  if (mainForm_) {
-    Guarded([&] { mainForm_->Show(); });
-    if (mainForm_) windows_.ActivateForm(mainForm_);
+  if (TCustomForm* main = MainForm()) {
+    Guarded([&] { main->Show(); });
+    if (TCustomForm* shown = MainForm()) windows_.ActivateForm(shown);
   }
   while (!terminated_) HandleMessage();
 }

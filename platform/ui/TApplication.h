@@ -34,7 +34,7 @@ class TApplication : public TComponent {
   // of a PNG or BMP file.
   std::span<const uint8_t> Icon() const { return icon_; }
   void SetIcon(std::span<const uint8_t> Image);
-  TCustomForm* MainForm() const { return mainForm_; }
+  TCustomForm* MainForm() const { return mainForm_.Get(); }
   // Creates a form owned by the application; the first becomes the main form.
   template <class T, class... Args>
   T* CreateForm(Args&&... args) {
@@ -118,7 +118,7 @@ class TApplication : public TComponent {
   TWindowManager windows_;
   std::string title_;
   std::vector<uint8_t> icon_;
-  TCustomForm* mainForm_ = nullptr;
+  TWeak<TCustomForm> mainForm_;
   bool terminated_ = false;
   std::vector<Timer> timers_;
   std::vector<Posted> posted_;

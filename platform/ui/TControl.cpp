@@ -4,6 +4,7 @@
 #include "TActionLink.h"
 #include "TApplication.h"
 #include "TCustomForm.h"
+#include "TPopupMenu.h"
 #include "TWinControl.h"
 #include "core/Exceptions.h"
 
@@ -267,10 +268,7 @@ void TControl::SetCursor(TCursor Value) {
   Perform(CM_CURSORCHANGED);
 }
 
-void TControl::SetPopupMenu(TPopupMenu* Value) {
-  popupMenu_ = Value;
-  if (Value) FreeNotification(reinterpret_cast<TComponent*>(Value));
-}
+void TControl::SetPopupMenu(TPopupMenu* Value) { popupMenu_ = Value; }
 
 void TControl::Invalidate() { InvalidateControl(visible_, controlStyle_.Contains(csOpaque)); }
 
@@ -327,7 +325,6 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (actionLink_ && AComponent == actionLink_->Action()) actionLink_.reset();
-  if (reinterpret_cast<TComponent*>(popupMenu_) == AComponent) popupMenu_ = nullptr;
 }
 
 void TControl::Loaded() {

@@ -10,6 +10,7 @@
 #include "ControlTypes.h"
 #include "Messages.h"
 #include "core/TComponent.h"
+#include "core/TWeak.h"
 #include "graphics/TColor.h"
 #include "graphics/TFont.h"
 
@@ -92,7 +93,7 @@ class TControl : public TComponent {
 
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor Value);
-  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  TPopupMenu* PopupMenu() const { return popupMenu_.Get(); }
   void SetPopupMenu(TPopupMenu* Value);
 
   TControlStyle ControlStyle() const { return controlStyle_; }
@@ -170,7 +171,7 @@ class TControl : public TComponent {
   bool showHint_ = false;
   bool parentShowHint_ = true;
   TCursor cursor_ = crDefault;
-  TPopupMenu* popupMenu_ = nullptr;
+  TWeak<TPopupMenu> popupMenu_;
   TControlStyle controlStyle_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   TControlState controlState_;
   std::unique_ptr<TControlActionLink> actionLink_;

@@ -162,12 +162,6 @@ void TPopupMenu::Clear() {
   }
 }
 
-void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
-  TComponent::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == popupComponent_) popupComponent_ = nullptr;
-}
-
 TWinControl* TPopupMenu::Window() const { return window_.get(); }
 
 void TPopupMenu::ItemChanged() {
@@ -263,7 +257,8 @@ void TPopupMenu::Popup(int X, int Y) {
 
   window_ = std::make_unique<TMenuWindow>(this);
   window_->SetBounds(left, top, size.cx, size.cy);
-  TMenuItem* item = Track();
+  // Closing the window runs handlers too; the item may not outlive them.
+  TWeak<TMenuItem> item = Track();
   if (IsAlive(alive) && item && item->Selectable()) item->Click();
 }
 

@@ -10,6 +10,7 @@
 
 #include "core/Geometry.h"
 #include "core/TComponent.h"
+#include "core/TWeak.h"
 #include "graphics/TFont.h"
 
 class TMenuItem;
@@ -34,7 +35,7 @@ class TPopupMenu : public TComponent {
 
   TFont* Font() const { return font_.get(); }
   // The control the menu is shown for (set by whoever shows it).
-  TComponent* PopupComponent() const { return popupComponent_; }
+  TComponent* PopupComponent() const { return popupComponent_.Get(); }
   void SetPopupComponent(TComponent* Value) { popupComponent_ = Value; }
 
   // Shows the menu with its top-left at the screen point, moved to the
@@ -67,9 +68,6 @@ class TPopupMenu : public TComponent {
   static constexpr int TextRight = 24;
   static constexpr int MinWidth = 120;
 
- protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override;
-
  private:
   class TMenuWindow;
   friend class TMenuItem;
@@ -84,7 +82,7 @@ class TPopupMenu : public TComponent {
 
   std::vector<TMenuItem*> items_;
   std::unique_ptr<TFont> font_;
-  TComponent* popupComponent_ = nullptr;
+  TWeak<TComponent> popupComponent_;
   std::unique_ptr<TMenuWindow> window_;
   int highlight_ = -1;
   bool done_ = false;

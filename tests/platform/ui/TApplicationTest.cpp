@@ -1,5 +1,5 @@
-// Timers on the virtual clock, posted messages, released forms, and
-// failures that reach the loop.
+// Timers on the virtual clock, posted messages, released forms, the main
+// form, and failures that reach the loop.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -181,4 +181,14 @@ TEST(ReleasedForms, ANestedLoopLeavesAFormWhoseHandlerIsRunning) {
   desk.Paint();
   EXPECT_EQ(seen, "Busy");
   EXPECT_FALSE(IsAlive(alive));
+}
+
+TEST(MainForm, AFreedMainFormIsForgotten) {
+  HeadlessDesktop desk;
+  auto* main = desk.App().CreateForm<TForm>();
+  main->Show();
+  delete main;
+  EXPECT_TRUE(desk.App().Terminated());
+  EXPECT_EQ(desk.App().MainForm(), nullptr);
+  desk.App().SetTitle("Renamed");  // reads no freed form
 }

@@ -145,3 +145,14 @@ TEST_F(Menu, AnItemFreedWhileTheMenuIsOpenIsNotRun) {
 }
 
 }  // namespace
+
+TEST_F(Menu, LinksBetweenAMenuAndAControlEndWhenEitherIsFreed) {
+  auto* shownFor = new TButton(nullptr);  // outside the menu's owner tree
+  menu->SetPopupComponent(shownFor);
+  delete shownFor;
+  EXPECT_EQ(menu->PopupComponent(), nullptr);
+  button->SetPopupMenu(menu);
+  delete menu;
+  menu = nullptr;
+  EXPECT_EQ(button->PopupMenu(), nullptr);
+}
