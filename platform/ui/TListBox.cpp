@@ -70,10 +70,36 @@ TListBox::~TListBox() {
 
 TListBoxLayout TListBox::Layout() const { return ListBoxLayout(Width(), Height(), Count(), itemHeight_, topIndex_); }
 
+TListBox::TView TListBox::View() const {
+  TView view{Layout(), {}};
+  int rows = (view.Layout.Items.Height() + itemHeight_ - 1) / itemHeight_;
+  for (int i = topIndex_; i < std::min(Count(), topIndex_ + rows); ++i)
+    view.Rows.emplace_back(items_->Strings(i), i == itemIndex_);
+  return view;
+}
+
+void TListBox::Invalidate() {
+  shown_ = View();
+  TCustomControl::Invalidate();
+}
+
 void TListBox::ItemsChanged() {
   if (itemIndex_ >= Count()) itemIndex_ = -1;
   topIndex_ = std::clamp(topIndex_, 0, Layout().MaxTopIndex);
-  Invalidate();
+  TView view = View();
+  if (view.Layout != shown_.Layout) {
+    Invalidate();
+    return;
+  }
+  const TRect& area = view.Layout.Items;
+  size_t rows = std::max(view.Rows.size(), shown_.Rows.size());
+  for (size_t k = 0; k < rows; ++k) {
+    bool same = k < view.Rows.size() && k < shown_.Rows.size() && view.Rows[k] == shown_.Rows[k];
+    if (same) continue;
+    int top = area.Top + static_cast<int>(k) * itemHeight_;
+    InvalidateRect({area.Left, top, area.Right, std::min(area.Bottom, top + itemHeight_)}, false);
+  }
+  shown_ = std::move(view);
 }
 
 void TListBox::SetItemIndex(int Value) {

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "TCustomControl.h"
 #include "core/TStringList.h"
@@ -16,6 +19,7 @@ struct TListBoxLayout {
   TRect UpButton, DownButton, Track, Thumb;
   int VisibleRows = 0;  // rows that show whole
   int MaxTopIndex = 0;
+  friend bool operator==(const TListBoxLayout&, const TListBoxLayout&) = default;
 };
 TListBoxLayout ListBoxLayout(int Width, int Height, int Count, int ItemHeight, int TopIndex);
 
@@ -25,6 +29,7 @@ class TListBox : public TCustomControl {
   ~TListBox() override;
   std::string ClassName() const override { return "TListBox"; }
   void WndProc(TMessage& Message) override;
+  void Invalidate() override;
 
   TStringList* Items() const { return items_.get(); }
   int Count() const { return items_->Count(); }
@@ -54,6 +59,15 @@ class TListBox : public TCustomControl {
 
  private:
   enum TScrollPart { spNone, spUp, spDown, spPageUp, spPageDown, spThumb };
+  // What the list shows: its layout and, top to bottom, each row that the
+  // rows' area reaches, with its text and whether it is selected.
+  struct TView {
+    TListBoxLayout Layout;
+    std::vector<std::pair<std::string, bool>> Rows;
+  };
+  TView View() const;
+  // Repaints only the rows that a change of the items altered: a refill
+  // with the same visible rows repaints nothing.
   void ItemsChanged();
   // Selects Index as the user did: scrolls it into view and runs Click.
   void SelectByUser(int Index);
@@ -70,4 +84,5 @@ class TListBox : public TCustomControl {
   bool selecting_ = false;
   TScrollPart scrolling_ = spNone;
   int thumbGrab_ = 0;
+  TView shown_;  // as of the last change that was invalidated
 };

@@ -84,3 +84,39 @@ TEST_F(List, ClearingTheItemsLeavesNoSelectionAndSettingFromCodeReportsNothing) 
   desk.Paint();
   EXPECT_EQ(desk.Pixel(list, 50, 5), ColorToRGB(clWindow));
 }
+
+// A refill repaints only the rows it changed: none when the visible rows
+// come back the same, one when one row's text changes, all when the
+// scroll bar changes with the count.
+TEST_F(List, ARefillRepaintsOnlyTheRowsItChanged) {
+  auto refill = [&](std::vector<std::string> items) {
+    list->BeginUpdate();
+    list->Items()->Clear();
+    for (const std::string& s : items) list->Items()->Add(s);
+    list->EndUpdate();
+  };
+  std::vector<std::string> items;
+  for (int i = 0; i < list->Count(); ++i) items.push_back(list->Items()->Strings(i));
+  desk.Paint();
+  ASSERT_TRUE(list->UpdateRegion().IsEmpty());
+
+  refill(items);
+  EXPECT_TRUE(list->UpdateRegion().IsEmpty());
+
+  items[3] = "sleepy";
+  refill(items);
+  EXPECT_EQ(list->UpdateRegion().Rects(), (std::vector<TRect>{{1, 1 + 3 * 13, 199 - 17, 1 + 4 * 13}}));
+
+  desk.Paint();
+  items.push_back("more");
+  refill(items);  // the thumb shrinks: everything repaints
+  EXPECT_EQ(list->UpdateRegion().Rects(), (std::vector<TRect>{list->ClientRect()}));
+
+  // Selected from code, then refilled with the same rows: the selection is
+  // gone, so its row repaints.
+  desk.Paint();
+  list->SetItemIndex(1);
+  desk.Paint();
+  refill(items);
+  EXPECT_EQ(list->UpdateRegion().Rects(), (std::vector<TRect>{{1, 1 + 13, 199 - 17, 1 + 2 * 13}}));
+}
