@@ -1,6 +1,7 @@
 #include "DesktopSession.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -72,35 +73,46 @@ DesktopSession::DesktopSession() {
       return;
     }
   }
-  for (int n = 99; n < 400; ++n) {
-    std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
-    std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);
-    if (access(lock.c_str(), F_OK) == 0 || access(socket.c_str(), F_OK) == 0) continue;
-    display_ = ":" + std::to_string(n);
-    std::vector<std::string> argv = {"Xvfb", display_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"};
-    auto args = Pointers(argv);
-    pid_t pid = -1;
-    posix_spawn_file_actions_t fa;
-    posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
-    int rc = posix_spawnp(&pid, "Xvfb", &fa, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&fa);
-    if (rc != 0) break;
-    for (int waited = 0; waited < 10000; waited += 50) {
-      if (access(socket.c_str(), F_OK) == 0) {
-        xvfb_ = pid;
-        char tmpl[] = "/tmp/morvane-e2e-XXXXXX";
-        if (char* d = mkdtemp(tmpl)) dir_ = d;
-        return;
-      }
-      if (waitpid(pid, nullptr, WNOHANG) == pid) break;  // lost the race for this display
-      Pause(50);
-    }
-    if (waitpid(pid, nullptr, WNOHANG) == 0) {
-      kill(pid, SIGKILL);
-      waitpid(pid, nullptr, 0);
-    }
+  // Xvfb picks a free display itself and writes its number to the pipe, so
+  // sessions started side by side never share one.
+  int ready[2];
+  if (pipe2(ready, O_CLOEXEC) != 0) {
+    why_ = "no pipe for Xvfb";
+    return;
+  }
+  int writeEnd = fcntl(ready[1], F_DUPFD, 10);  // without close-on-exec: Xvfb inherits it
+  std::vector<std::string> argv = {"Xvfb", "-displayfd", std::to_string(writeEnd), "-screen", "0",
+                                   "1280x1024x24", "-nolisten", "tcp"};
+  auto args = Pointers(argv);
+  posix_spawn_file_actions_t fa;
+  posix_spawn_file_actions_init(&fa);
+  posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = -1;
+  int rc = writeEnd < 0 ? -1 : posix_spawnp(&pid, "Xvfb", &fa, nullptr, args.data(), environ);
+  posix_spawn_file_actions_destroy(&fa);
+  if (writeEnd >= 0) close(writeEnd);
+  close(ready[1]);
+  std::string number;
+  if (rc == 0) {
+    pollfd item{ready[0], POLLIN, 0};
+    char c;
+    while (poll(&item, 1, 10000) > 0 && read(ready[0], &c, 1) == 1 && c != '\n') number += c;
+  }
+  close(ready[0]);
+  if (rc == 0 && !number.empty()) {
+    xvfb_ = pid;
+    display_ = ":" + number;
+    char tmpl[] = "/tmp/morvane-e2e-XXXXXX";
+    if (char* d = mkdtemp(tmpl)) dir_ = d;
+    // The number comes as soon as Xvfb listens; it takes clients a little
+    // later (a display that never does fails the tests that use it).
+    for (int waited = 0; waited < 10000 && !Run({"xdotool", "getdisplaygeometry"}); waited += 50) Pause(50);
+    return;
+  }
+  if (rc == 0) {
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
   }
   why_ = "Xvfb did not start";
 }
