@@ -167,6 +167,8 @@ void TBitmap::Assign(const TPersistent* Source) {
   TGraphic::Assign(Source);
 }
 
+void TBitmap::EndPainting() { d_->surface.End(); }
+
 std::unique_ptr<TGraphic> TBitmap::Clone() const {
   auto copy = std::make_unique<TBitmap>();
   copy->Assign(this);

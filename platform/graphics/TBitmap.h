@@ -34,6 +34,9 @@ class TBitmap : public TGraphic {
   void SetSize(int NewWidth, int NewHeight);
 
   TCanvas* Canvas();
+  // Finishes any drawing still open on the bitmap, so that its pixels are
+  // complete (before they are shown or read elsewhere).
+  void EndPainting();
   // The format the bitmap says it has (kept for saving); pixels are held
   // in 32 bits whatever it is.
   TPixelFormat PixelFormat() const { return pixelFormat_; }

@@ -14,6 +14,7 @@
 
 class TBitmap;
 class TCanvas;
+class TImageCells;
 
 class TCustomImageList : public TComponent {
  public:
@@ -66,8 +67,10 @@ class TCustomImageList : public TComponent {
   virtual void Change();
 
  private:
-  struct Images;
-  std::unique_ptr<Images> images_;
+  // Tells the clients of Cells new images; the first one's index, or -1.
+  int Added(int Cells);
+
+  std::unique_ptr<TImageCells> images_;
   int width_ = 16;
   int height_ = 16;
   TColor bkColor_ = clNone;

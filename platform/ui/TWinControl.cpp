@@ -3,25 +3,12 @@
 #include <algorithm>
 
 #include "TApplication.h"
+#include "graphics/TCanvas.h"
+#include "graphics/TSavedCanvasState.h"
 #include "core/Exceptions.h"
 #include "TCustomForm.h"
-#include "graphics/DeviceContext.h"
-#include "graphics/QtBridge.h"
 
 namespace {
-
-// A device-context state saved for the length of a scope.
-class SavedDC {
- public:
-  explicit SavedDC(TDeviceContext* dc) : dc_(dc), level_(dc->Save()) {}
-  ~SavedDC() { dc_->Restore(level_); }
-  SavedDC(const SavedDC&) = delete;
-  SavedDC& operator=(const SavedDC&) = delete;
-
- private:
-  TDeviceContext* dc_;
-  int level_;
-};
 
 TShiftState KeyDataShift(intptr_t KeyData) {
   TShiftState s;
@@ -370,14 +357,16 @@ void TWinControl::PaintHandler(TMessage& Message) {
 
 void TWinControl::PaintControls(TDeviceContext* DC, TControl* First) {
   auto start = First ? std::find(controls_.begin(), controls_.end(), First) : controls_.begin();
-  QRect clip = DC->ImageClip().boundingRect().translated(-DC->DeviceOffset());
+  TCanvas canvas;  // a view of DC, to move its origin and clip per control
+  canvas.SetHandle(DC);
+  TRect clip = canvas.ClipRect();
   for (auto it = start; it != controls_.end(); ++it) {
     TControl* c = *it;
     if (dynamic_cast<TWinControl*>(c) || !c->Visible()) continue;
-    if (!ToQRect(c->BoundsRect()).intersects(clip)) continue;
-    SavedDC saved(DC);
-    DC->SetOrigin(DC->Origin() + TPoint{c->Left(), c->Top()});
-    DC->IntersectClip(QRegion(0, 0, c->Width(), c->Height()));
+    if (!c->BoundsRect().Intersects(clip)) continue;
+    TSavedCanvasState saved(&canvas);
+    canvas.SetViewportOrg(canvas.ViewportOrg() + TPoint{c->Left(), c->Top()});
+    canvas.IntersectClipRect({0, 0, c->Width(), c->Height()});
     c->Perform(WM_PAINT, reinterpret_cast<intptr_t>(DC));
   }
 }

@@ -5,8 +5,7 @@
 #include "TApplication.h"
 #include "TCustomForm.h"
 #include "TWinControl.h"
-#include "graphics/DeviceContext.h"
-#include "graphics/QtBridge.h"
+#include "graphics/TPaintContext.h"
 #include "graphics/TBitmap.h"
 
 struct TWindowManager::Window {
@@ -170,7 +169,7 @@ void TWindowManager::PaintWindow(TWinControl* TopLevel) {
   }
   TRegion dirty;
   PaintTree(*w, TopLevel, {0, 0}, dirty);
-  w->buffer->Data().surface.End();
+  w->buffer->EndPainting();
   if (!dirty.IsEmpty()) host_.Present(w->host, *w->buffer, dirty);
 }
 
@@ -182,12 +181,11 @@ void TWindowManager::PaintTree(Window& W, TWinControl* Control, TPoint Offset, T
     Control->updateRegion_.Clear();
     Control->eraseRequested_ = false;
     if (!clip.IsEmpty()) {
-      TDeviceContext dc(&W.buffer->Data().surface, Offset);
-      dc.SetClip(&ToQRegion(clip));
+      TPaintContext dc(*W.buffer, Offset, clip);
       ++paintCount_;
       Application->Guarded([&] {
-        if (erase) Control->Perform(WM_ERASEBKGND, reinterpret_cast<intptr_t>(&dc));
-        Control->Perform(WM_PAINT, reinterpret_cast<intptr_t>(&dc));
+        if (erase) Control->Perform(WM_ERASEBKGND, reinterpret_cast<intptr_t>(dc.Handle()));
+        Control->Perform(WM_PAINT, reinterpret_cast<intptr_t>(dc.Handle()));
       });
       Dirty = Dirty.United(clip.Translated(Offset.X, Offset.Y));
     }
