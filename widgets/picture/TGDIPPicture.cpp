@@ -1,6 +1,7 @@
 #include "TGDIPPicture.h"
 
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 #include "PictureDecoding.h"
@@ -36,6 +37,7 @@ bool TGDIPPicture::UpdateSize() {
 }
 
 void TGDIPPicture::LoadFromStream(TStream& Stream) {
+  Stream.SetPosition(0);
   CopyRest(Stream);
   empty_ = false;
   UpdateSize();
@@ -47,10 +49,12 @@ void TGDIPPicture::SaveToStream(TStream& Stream) const {
 }
 
 void TGDIPPicture::LoadFromFile(const std::string& FileName) {
+  // Not only the platform's own failures: a directory or a file whose
+  // reads fail raises the stream library's failure.
   TMemoryStream file;
   try {
     file.LoadFromFile(FileName);
-  } catch (const EPlatformError&) {
+  } catch (const std::exception&) {
     empty_ = true;
     return;
   }
@@ -59,7 +63,7 @@ void TGDIPPicture::LoadFromFile(const std::string& FileName) {
   if (OnClear) OnClear(this);
   try {
     UpdateSize();
-  } catch (const EPlatformError&) {
+  } catch (const std::exception&) {
     empty_ = true;
     return;
   }

@@ -34,11 +34,11 @@ class TGDIPPicture : public TGraphic {
   bool UpdateSize();
   std::span<const uint8_t> Bytes() const { return data_.Bytes(); }
 
-  // Takes the bytes from Stream's position to its end.
+  // Takes the whole of Stream, from its start whatever its position.
   void LoadFromStream(TStream& Stream) override;
   void SaveToStream(TStream& Stream) const override;
-  // A file that cannot be read (or measured) leaves the picture empty,
-  // without a failure.
+  // A file that cannot be opened, read or measured leaves the picture
+  // empty; no failure leaves the call.
   void LoadFromFile(const std::string& FileName) override;
   // The stored form is the file's bytes alone; reading it measures nothing
   // and notifies nothing.

@@ -75,6 +75,18 @@ TEST(TGDIPPicture, LoadFromStreamMeasuresAndNotifies) {
   EXPECT_EQ(n.clears, 0);
 }
 
+TEST(TGDIPPicture, LoadFromStreamTakesTheWholeStreamWhereverItsPositionIs) {
+  const std::vector<uint8_t> png = Sample("internet.png");
+  for (int64_t position : {int64_t{0}, int64_t{8}, static_cast<int64_t>(png.size())}) {
+    TMemoryStream in(png);
+    in.SetPosition(position);
+    TGDIPPicture p;
+    p.LoadFromStream(in);
+    EXPECT_TRUE(std::ranges::equal(p.Bytes(), png)) << position;
+    EXPECT_EQ(p.Width(), 32) << position;
+  }
+}
+
 TEST(TGDIPPicture, BmpLeavesOutItsBottomLeftColourAndKeepsItsSizeAtTheTopLeft) {
   auto p = FromLayout(Sample("sample_keyed.bmp"));
   TTarget t(40, 40);
@@ -176,12 +188,13 @@ TEST(TGDIPPicture, AssignOfNothingClears) {
   }
 }
 
-TEST(TGDIPPicture, LoadFromFileFailsSilently) {
-  std::filesystem::path file = std::filesystem::path(testing::TempDir()) / "morvane_picture_test.png";
-  {
-    std::vector<uint8_t> png = Sample("sample_pattern.png");
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(png.data()), png.size());
-  }
+TEST(TGDIPPicture, LoadFromFileReadsTheFileAndAnyFailureLeavesItEmptySilently) {
+  const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "morvane_picture_test";
+  std::filesystem::create_directories(dir);
+  const std::filesystem::path file = dir / "pattern.png";
+  const std::vector<uint8_t> png = Sample("sample_pattern.png");
+  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(png.data()), png.size());
+
   TGDIPPicture p;
   TNotifications n;
   n.Watch(p);
@@ -191,10 +204,31 @@ TEST(TGDIPPicture, LoadFromFileFailsSilently) {
   EXPECT_EQ(n.clears, 1);
   EXPECT_EQ(n.changes, 1);
 
-  std::filesystem::remove(file);
-  EXPECT_NO_THROW(p.LoadFromFile(file.string()));
-  EXPECT_TRUE(p.Empty());
-  EXPECT_EQ(n.changes, 1);
+  struct Case {
+    const char* name;
+    std::filesystem::path path;
+  };
+  // A directory opens as a stream whose reads fail; so does the start of
+  // the process's own memory file, even for root.
+  const Case failures[] = {
+      {"missing file", dir / "missing.png"},
+      {"directory", dir},
+      {"unreadable file", "/proc/self/mem"},
+  };
+  for (const Case& c : failures) {
+    TGDIPPicture q;
+    q.LoadFromFile(file.string());
+    TNotifications m;
+    m.Watch(q);
+    EXPECT_NO_THROW(q.LoadFromFile(c.path.string())) << c.name;
+    EXPECT_TRUE(q.Empty()) << c.name;
+    EXPECT_EQ(m.changes, 0) << c.name;
+    EXPECT_EQ(m.clears, 0) << c.name;
+    TTarget t(16, 16);
+    t.Canvas()->StretchDraw({0, 0, 16, 16}, &q);
+    EXPECT_TRUE(t.Untouched()) << c.name;
+  }
+  std::filesystem::remove_all(dir);
 }
 
 TEST(TGDIPPicture, NoMemoryForTheDecodingBlockFailsWithItsMessage) {
