@@ -919,7 +919,15 @@ void TAdvCustomGlowButton::PushFromKeyboard() {
     state_ = gisDown;
     Invalidate();
   }
+  auto alive = AliveToken();
   Click();
+  if (!IsAlive(alive)) return;
+  // The key's release reaches the focused control, which need not be this
+  // button: the push ends with its click.
+  if (state_ == gisDown) {
+    state_ = RestState();
+    Invalidate();
+  }
 }
 
 // ---------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 // and AutoSize.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "GlowFixture.h"
@@ -13,12 +14,19 @@
 #include "ui/TAction.h"
 #include "ui/TActionList.h"
 #include "ui/TButton.h"
+#include "ui/TListBox.h"
 #include "ui/TMenuItem.h"
 #include "ui/TPopupMenu.h"
 
 namespace {
 
-using Behaviour = GlowFixture;
+struct Behaviour : GlowFixture {
+  // The top rows of the face, beside the caption, as a look paints them.
+  void ExpectFace(TAdvCustomGlowButton* B, const TGlowColorSet& Set, const std::string& What) {
+    ReferenceFace face(81, 45, Set);
+    for (int y : {2, 10}) EXPECT_EQ(At(B, 76, y), face.At(76, y)) << What << " row " << y;
+  }
+};
 
 TEST_F(Behaviour, AQuickEnterAndLeaveFadesOutFromFullInSixTicks) {
   auto* b = Button();
@@ -239,6 +247,43 @@ TEST_F(Behaviour, EnterClicksTheFocusedButtonEvenWhenAnotherIsTheDefault) {
   desk.Key(VK_RETURN);
   EXPECT_EQ(defClicks, 1);
   EXPECT_EQ(focusedClicks, 1);
+}
+
+TEST_F(Behaviour, ADialogKeyPushesItsButtonWhileAnotherControlHasTheFocusAndLetsItUpAgain) {
+  struct Case {
+    const char* name;
+    void (TAdvCustomGlowButton::*flag)(bool);
+    uint16_t key;
+    TAdvButtonStyle style;
+  };
+  const Case cases[] = {
+      {"Default, Enter", &TAdvCustomGlowButton::SetDefault, VK_RETURN, bsButton},
+      {"Cancel, Escape", &TAdvCustomGlowButton::SetCancel, VK_ESCAPE, bsButton},
+      {"Default check button, Enter", &TAdvCustomGlowButton::SetDefault, VK_RETURN, bsCheck},
+  };
+  // The focus sits on a list, as in the main window: a focused push
+  // button would take Enter itself.
+  auto* list = new TListBox(form);
+  list->SetParent(form);
+  list->SetBounds(10, 100, 120, 60);
+  for (const Case& c : cases) {
+    auto* b = Button(10, 10, "Help");
+    b->SetStyle(c.style);
+    (b->*c.flag)(true);
+    int clicks = 0;
+    b->OnClick = [&](TObject*) {
+      ++clicks;
+      EXPECT_EQ(b->ButtonState(), gisDown) << c.name << ": down while its click runs";
+    };
+    list->SetFocus();
+    desk.Key(c.key);
+    EXPECT_EQ(clicks, 1) << c.name;
+    EXPECT_EQ(b->Down(), c.style == bsCheck) << c.name;
+    EXPECT_EQ(b->ButtonState(), c.style == bsCheck ? gisDown : gisUp) << c.name;
+    desk.Paint();
+    if (c.style == bsButton) ExpectFace(b, b->Appearance()->Normal(), c.name);
+    delete b;
+  }
 }
 
 TEST_F(Behaviour, SpaceClicksOnceAndShowsDownWhileHeld) {
@@ -467,11 +512,43 @@ TEST_F(Behaviour, AFreedImageListOrMenuIsForgotten) {
 }
 
 TEST_F(Behaviour, AClickHandlerMayFreeTheButton) {
-  auto* b = Button();
-  b->OnClick = [&](TObject*) { delete b; };
-  desk.Click(b);
-  desk.Advance(300);
-  EXPECT_EQ(form->ControlCount(), 0);
+  struct Case {
+    const char* name;
+    std::function<void(TAdvGlowButton*)> setUp;
+    std::function<void(TAdvGlowButton*)> push;
+  };
+  const Case cases[] = {
+      {"a released press", [](TAdvGlowButton*) {}, [&](TAdvGlowButton* b) { desk.Click(b); }},
+      {"a repeated click", [](TAdvGlowButton* b) { b->SetRepeatClick(true); },
+       [&](TAdvGlowButton* b) {
+         desk.MoveTo(b, {40, 20});
+         desk.Press();
+         desk.Advance(400);
+         desk.Release();
+       }},
+      {"Enter on the default button", [](TAdvGlowButton* b) { b->SetDefault(true); },
+       [&](TAdvGlowButton*) { desk.Key(VK_RETURN); }},
+      {"its accelerator", [](TAdvGlowButton* b) { b->SetCaption("&Go"); },
+       [&](TAdvGlowButton*) {
+         desk.Host().PressKey(VK_MENU);
+         desk.Host().PressKey('G', U"g");
+         desk.Host().ReleaseKey('G');
+         desk.Host().ReleaseKey(VK_MENU);
+       }},
+  };
+  for (const Case& c : cases) {
+    auto* b = Button();
+    c.setUp(b);
+    int clicks = 0;
+    b->OnClick = [&](TObject*) {
+      ++clicks;
+      delete b;
+    };
+    c.push(b);
+    desk.Advance(300);
+    EXPECT_EQ(clicks, 1) << c.name;
+    EXPECT_EQ(form->ControlCount(), 0) << c.name;
+  }
 }
 
 TEST_F(Behaviour, AFadeRepaintsOnlyTheButtonThatFades) {
