@@ -787,30 +787,31 @@ void TAdvCustomGlowButton::LeftButtonUp(TMessage& M) {
     pressHandled_ = false;
     // Inside as the platform's click decides it.
     const bool inside = ClientRect().Contains(LParamToPoint(M.LParam));
+    // A check button toggled when it was pressed: released outside, the
+    // press is undone, whichever way it toggled, also on a button that
+    // shows its action's Checked (the action never ran).
+    const bool undo = style_ == bsCheck && !inside;
     if (groupIndex_ == 0) {
       state_ = gisUp;
       mouseInside_ = false;
       if (style_ == bsCheck) {
         if (Action()) {
           platformRelease();
-          if (!IsAlive(alive) || ActionLinked()) return;
+          if (!IsAlive(alive)) return;
         }
-        // A press released outside is undone, whichever way it toggled.
-        if (!inside) SetDown(!down_);
+        if (undo) SetDown(!down_);
+        if (Action() && ActionLinked()) return;
       }
       Invalidate();
     } else {
+      if (undo) SetDown(!down_);
       if (Action() && ActionLinked()) {
         platformRelease();
         return;
       }
-      if (style_ == bsCheck) {
-        // A check button toggled when it was pressed; outside undoes it.
-        if (!inside) SetDown(!down_);
-      } else if (inside) {
-        SetDown(!down_);
-      } else {
-        state_ = down_ ? gisExclusive : gisUp;
+      if (style_ == bsButton) {
+        if (inside) SetDown(!down_);
+        else state_ = down_ ? gisExclusive : gisUp;
       }
       Invalidate();
     }

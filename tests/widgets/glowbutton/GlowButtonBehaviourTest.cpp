@@ -221,6 +221,32 @@ TEST_F(Behaviour, ACheckButtonTogglesPerClickAndAPressReleasedOutsideIsUndone) {
   EXPECT_TRUE(b->Down());
 }
 
+TEST_F(Behaviour, ACheckButtonOfAnActionPressedAndReleasedOutsideShowsTheActionsValueAgain) {
+  for (int group : {0, 3}) {
+    auto* action = new TAction(form);
+    action->SetGroupIndex(group);
+    int runs = 0;
+    action->OnExecute = [&](TObject*) { ++runs; };
+    auto* b = Button();
+    b->SetStyle(bsCheck);
+    b->SetAction(action);
+    for (bool checked : {false, true}) {
+      action->SetChecked(checked);
+      ASSERT_EQ(b->Down(), checked) << group;
+      desk.MoveTo(b, {40, 20});
+      desk.Press();
+      EXPECT_EQ(b->Down(), !checked) << group << checked;
+      desk.MoveTo(form, {300, 150});
+      desk.Release();
+      EXPECT_EQ(b->Down(), checked) << "group " << group << ", checked " << checked;
+      EXPECT_EQ(action->Checked(), checked) << group << checked;
+    }
+    EXPECT_EQ(runs, 0) << group;
+    delete b;
+    delete action;
+  }
+}
+
 TEST_F(Behaviour, EnterClicksTheFocusedButtonEvenWhenAnotherIsTheDefault) {
   auto* def = Button(10, 10, "Default");
   auto* focused = Button(100, 10, "Focused");
