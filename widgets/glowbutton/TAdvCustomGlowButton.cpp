@@ -769,6 +769,22 @@ void TAdvCustomGlowButton::MouseMove(TShiftState Shift, int X, int Y) {
   TCustomControl::MouseMove(Shift, X, Y);
 }
 
+// How a left press on the button ends. A press toggles a check button's
+// Down at once; a push button in a group toggles on a release inside.
+//
+//   end of the press                     click  check button's Down  state
+//   release inside                       yes    stays toggled        rest
+//   release outside                      no     toggled back         rest
+//   capture lost (a menu or another      no     toggled back         rest
+//     control took the mouse, cancel
+//     mode, disabled)
+//   focus lost (gives the mouse back)    no     toggled back         rest
+//   the press opened its drop-down menu  no     not toggled          rest
+//
+// Rest is exclusive for a grouped button that is down, else up (a check
+// button that is down paints down). Every way stops the repeat timer;
+// all but the drop-down fade the down look out. A handler run on the way
+// may free the button: each step that calls out checks it is still alive.
 void TAdvCustomGlowButton::LeftButtonUp(TMessage& M) {
   auto alive = AliveToken();
   StopRepeat();
@@ -820,6 +836,21 @@ void TAdvCustomGlowButton::LeftButtonUp(TMessage& M) {
   }
   platformRelease();
   if (!IsAlive(alive)) return;
+  Invalidate();
+}
+
+void TAdvCustomGlowButton::CancelPress() {
+  // The press sees no release of its own: it ends as one outside would,
+  // without a click.
+  StopRepeat();
+  SetStateFlag(csClicked, false);
+  StartFade(-FadeStep, fkDown);
+  pressedInside_ = rePress_ = false;
+  if (pressHandled_) {
+    pressHandled_ = false;
+    if (style_ == bsCheck) SetDown(!down_);
+    if (state_ != gisDisabled) state_ = RestState();
+  }
   Invalidate();
 }
 
@@ -1013,9 +1044,22 @@ void TAdvCustomGlowButton::WndProc(TMessage& M) {
       break;
     }
     case WM_KILLFOCUS:
+      // A mouse press ends with the focus: giving the mouse back ends it
+      // without a click.
+      if (pressedInside_ && MouseCapture()) {
+        auto alive = AliveToken();
+        SetMouseCapture(false);
+        if (!IsAlive(alive)) return;
+      }
       pressed_ = false;
       state_ = Enabled() ? RestState() : gisDisabled;
       Invalidate();
+      break;
+    case WM_CAPTURECHANGED:
+      // The button's own release gives the mouse back after it ended the
+      // press; its drop-down menu takes the mouse while the press opened
+      // it and ends the press itself when it closes.
+      if (pressedInside_ && !menuOpen_) CancelPress();
       break;
     case CN_COMMAND:
       if (((M.WParam >> 16) & 0xFFFF) == 0) {

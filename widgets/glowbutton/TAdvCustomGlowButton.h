@@ -225,6 +225,9 @@ class TAdvCustomGlowButton : public TCustomControl, public IStyleReceiver {
   void MouseEnter();
   void MouseLeave();
   void LeftButtonUp(TMessage& Message);
+  // Ends a mouse press whose release will not come here (the button lost
+  // the mouse or the focus).
+  void CancelPress();
   void FadeTick();
   void StartFade(int Step, TFadeKind Kind);
   void EnsureFadeTimer();

@@ -142,6 +142,75 @@ TEST_F(Behaviour, ARepeatedClickThatFailsStopsTheRepeat) {
   EXPECT_EQ(desk.Messages().size(), 1u);
 }
 
+// The ways out of a mouse press other than its release. Each case holds
+// the left button on a focused auto-repeat button and ends the press some
+// other way; the button is then up with its repeat timer gone, and the
+// release that follows over the button clicks nothing.
+TEST_F(Behaviour, APressEndsWhenTheButtonLosesTheMouseTheFocusOrItsEnabledState) {
+  auto* plain = new TButton(form);
+  plain->SetParent(form);
+  plain->SetBounds(10, 100, 75, 25);
+  auto* menu = new TPopupMenu(form);
+  menu->Add("Item", [](TObject*) {});
+  int clicks = 0;
+  struct Case {
+    const char* name;
+    std::function<void(TAdvGlowButton*)> wayOut;
+    int clicks;  // made by the way out itself
+  };
+  const Case cases[] = {
+      {"a repeated click opens a menu",
+       [&](TAdvGlowButton* b) {
+         b->OnClick = [&, b](TObject*) {
+           ++clicks;
+           const TPoint at = b->ClientToScreen({0, 45});
+           menu->Popup(at.X, at.Y);
+         };
+         desk.Host().OnIdle = [&] {
+           if (menu->IsOpen()) desk.Key(VK_ESCAPE);
+         };
+         desk.Advance(400);
+         desk.Host().OnIdle = nullptr;
+         EXPECT_FALSE(menu->IsOpen());
+       },
+       1},
+      {"another control takes the mouse", [&](TAdvGlowButton*) { plain->SetMouseCapture(true); }, 0},
+      {"cancel mode", [](TAdvGlowButton* b) { b->Perform(WM_CANCELMODE); }, 0},
+      {"the focus moves away", [&](TAdvGlowButton*) { plain->SetFocus(); }, 0},
+      {"disabled and enabled again",
+       [](TAdvGlowButton* b) {
+         b->SetEnabled(false);
+         b->SetEnabled(true);
+       },
+       0},
+  };
+  for (const Case& c : cases) {
+    auto* b = Button();
+    b->SetRepeatClick(true);
+    b->SetTabStop(true);
+    clicks = 0;
+    b->OnClick = [&](TObject*) { ++clicks; };
+    desk.MoveTo(b, {40, 20});
+    desk.Press();
+    ASSERT_TRUE(b->Focused()) << c.name;
+    c.wayOut(b);
+    EXPECT_FALSE(desk.App().TimerActive(b, TAdvCustomGlowButton::RepeatTimerId)) << c.name;
+    EXPECT_EQ(b->ButtonState(), gisUp) << c.name;
+    EXPECT_FALSE(b->PressedInside()) << c.name;
+    desk.Release();
+    desk.Advance(1000);
+    EXPECT_EQ(clicks, c.clicks) << c.name;
+    EXPECT_FALSE(b->Pressed()) << c.name;
+    // Under the mouse, once the fades are over: hot, not down.
+    desk.Paint();
+    ExpectFace(b, b->Appearance()->Hot(), c.name);
+    // The form keeps naming its last focused control: move the focus off
+    // before the button goes.
+    plain->SetFocus();
+    delete b;
+  }
+}
+
 TEST_F(Behaviour, AGroupKeepsOneButtonDown) {
   auto* a = Button(10, 10, "A");
   auto* b = Button(100, 10, "B");
