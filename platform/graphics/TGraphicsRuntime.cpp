@@ -15,8 +15,11 @@ TGraphicsRuntime::TGraphicsRuntime(int& Argc, char** Argv, bool Offscreen) : d_(
   setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 0);
   QGuiApplication::setDesktopSettingsAware(false);
   d_->app = std::make_unique<QGuiApplication>(Argc, Argv);
-  for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-    if (std::filesystem::exists(file)) QFontDatabase::addApplicationFont(QString::fromUtf8(file));
+  // Only the regular Tahoma: the bold file beside it draws the regular
+  // glyphs on bold spacing, as light as regular text. Without a bold face
+  // of the family the rasteriser emboldens the regular one.
+  const char* tahoma = "/usr/share/wine/fonts/tahoma.ttf";
+  if (std::filesystem::exists(tahoma)) QFontDatabase::addApplicationFont(QString::fromUtf8(tahoma));
 }
 
 TGraphicsRuntime::~TGraphicsRuntime() = default;

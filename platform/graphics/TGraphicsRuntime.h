@@ -1,5 +1,6 @@
 // Starts the rasteriser the graphics types draw with (one per program),
-// and registers the kit's faces (Tahoma from fonts-wine when present).
+// and registers the kit's face (Tahoma from fonts-wine when present; its
+// bold is the regular face emboldened).
 // Offscreen: no display is needed, as in tests.
 #pragma once
 
