@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "QtBridge.h"
+#include "SyntheticBold.h"
 
 TFont::TFont() = default;
 TFont::~TFont() = default;
@@ -75,6 +76,7 @@ const TFontHandle& TFont::Handle() const {
     f.setKerning(false);
     f.setHintingPreference(QFont::PreferFullHinting);
     f.setStyleStrategy(QFont::PreferAntialias);
+    SpaceSyntheticBold(f);
     handle_ = std::make_unique<TFontHandle>(TFontHandle{f, QFontMetrics(f), {}});
   }
   return *handle_;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "GdiPlusBridge.h"
+#include "graphics/SyntheticBold.h"
 
 namespace {
 float PixelsPer(GpUnit Unit) {
@@ -34,6 +35,7 @@ GpFont::GpFont(const GpFontFamily& Family, float EmSize, int Style, GpUnit Unit)
   f.setStrikeOut(Style & FontStyleStrikeout);
   f.setKerning(false);
   f.setHintingPreference(QFont::PreferFullHinting);
+  SpaceSyntheticBold(f);
 }
 
 GpFont::~GpFont() = default;

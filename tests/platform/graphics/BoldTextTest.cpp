@@ -72,3 +72,23 @@ TEST(BoldText, LeavesClearlyMoreInkThanRegularAt11And12Pixels) {
     }
   }
 }
+
+// The main window's layout sizes its bold labels (Tahoma, 12 pixels) for
+// a bold face: emboldened text keeps close to those widths.
+TEST(BoldText, KeepsTheWidthsTheLayoutGivesItsBoldLabels) {
+  struct Case {
+    const char* text;
+    int width;
+  };
+  const Case cases[] = {
+      {"Selected Process Information", 180}, {"Click to Select a Process", 147}, {"Flags", 30},
+      {"Usage Count", 78},                   {"Process ID", 64},                 {"Default Heap ID", 98},
+      {"Module ID", 63},                     {"Thread Count", 84},               {"Parent Process ID", 109},
+      {"Base Priority", 77},
+  };
+  TCanvas measure;
+  measure.Font()->SetName("Tahoma");
+  measure.Font()->SetHeight(-12);
+  measure.Font()->SetStyle({fsBold});
+  for (const Case& c : cases) EXPECT_NEAR(measure.TextWidth(c.text), c.width, 4) << c.text;
+}
