@@ -7,6 +7,7 @@
 
 #include "graphics/TBitmap.h"
 #include "graphics/TCanvas.h"
+#include "graphics/TGraphicsRuntime.h"
 #include "graphics/gdiplus/GpFont.h"
 #include "graphics/gdiplus/GpGraphics.h"
 #include "graphics/gdiplus/GpSolidFill.h"
@@ -86,6 +87,7 @@ TEST(BoldText, KeepsTheWidthsTheLayoutGivesItsBoldLabels) {
       {"Module ID", 63},                     {"Thread Count", 84},               {"Parent Process ID", 109},
       {"Base Priority", 77},
   };
+  if (!TGraphicsRuntime::IsScreenFont("Tahoma")) GTEST_SKIP() << "Tahoma (fonts-wine) is not installed";
   TCanvas measure;
   measure.Font()->SetName("Tahoma");
   measure.Font()->SetHeight(-12);
