@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine
   clang libclang-rt-14-dev
-  xvfb xdotool imagemagick util-linux desktop-file-utils
+  xvfb xdotool imagemagick x11-utils openbox util-linux desktop-file-utils
 )
 
 missing=()

@@ -66,12 +66,17 @@ bool DesktopSession::Installed(const char* Program) {
   return false;
 }
 
-DesktopSession::DesktopSession() {
-  for (const char* tool : {"Xvfb", "xdotool", "import", "convert"}) {
+DesktopSession::DesktopSession(TWindowManagerMode Mode) {
+  for (const char* tool : {"Xvfb", "xdotool", "import", "convert", "xprop", "xwininfo"}) {
     if (!Installed(tool)) {
-      why_ = std::string(tool) + " is not installed (the set-up installs xvfb, xdotool and imagemagick)";
+      why_ = std::string(tool) +
+             " is not installed (the set-up installs xvfb, xdotool, imagemagick and x11-utils)";
       return;
     }
+  }
+  if (Mode == TWindowManagerMode::Openbox && !Installed("openbox")) {
+    why_ = "openbox is not installed (the set-up installs it)";
+    return;
   }
   // Xvfb picks a free display itself and writes its number to the pipe, so
   // sessions started side by side never share one.
@@ -108,6 +113,7 @@ DesktopSession::DesktopSession() {
     // The number comes as soon as Xvfb listens; it takes clients a little
     // later (a display that never does fails the tests that use it).
     for (int waited = 0; waited < 10000 && !Run({"xdotool", "getdisplaygeometry"}); waited += 50) Pause(50);
+    if (Mode == TWindowManagerMode::Openbox) StartWindowManager();
     return;
   }
   if (rc == 0) {
@@ -118,15 +124,20 @@ DesktopSession::DesktopSession() {
 }
 
 DesktopSession::~DesktopSession() {
-  for (pid_t pid : started_) WaitOrKill(pid, 0);
+  Stop();
+  if (!dir_.empty()) std::filesystem::remove_all(dir_);
+}
+
+void DesktopSession::Stop() {
+  while (!started_.empty()) WaitOrKill(started_.back(), 0);
   if (xvfb_ > 0) {
     kill(xvfb_, SIGTERM);
     if (!WaitFor(xvfb_, 5000)) {
       kill(xvfb_, SIGKILL);
       waitpid(xvfb_, nullptr, 0);
     }
+    xvfb_ = -1;
   }
-  if (!dir_.empty()) std::filesystem::remove_all(dir_);
 }
 
 pid_t DesktopSession::Start(const std::vector<std::string>& Argv, const std::vector<std::string>& Env) {
@@ -198,6 +209,35 @@ std::optional<std::string> DesktopSession::FindWindow(const std::string& Title) 
     Pause(100);
   }
   return std::nullopt;
+}
+
+void DesktopSession::StartWindowManager() {
+  if (Start({"openbox", "--sm-disable"}) < 0) {
+    why_ = "openbox would not start";
+    Stop();
+    return;
+  }
+  // Running once it has announced itself on the root window.
+  for (int waited = 0; waited < 10000; waited += 50) {
+    auto out = Run({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"});
+    if (out && out->find("window id") != std::string::npos) return;
+    Pause(50);
+  }
+  why_ = "openbox did not take the display";
+  Stop();
+}
+
+void DesktopSession::MoveMouse(int X, int Y) { Run({"xdotool", "mousemove", std::to_string(X), std::to_string(Y)}); }
+
+std::optional<std::string> DesktopSession::ScreenShot(const std::string& Name) {
+  std::string shot = dir_ + "/" + Name + ".png";
+  if (!Run({"import", "-window", "root", shot})) return std::nullopt;
+  return shot;
+}
+
+std::string DesktopSession::PixelOf(const std::string& Shot, int X, int Y) {
+  auto out = Run({"convert", Shot, "-format", "%[pixel:p{" + std::to_string(X) + "," + std::to_string(Y) + "}]", "info:"});
+  return out ? *out : std::string();
 }
 
 void DesktopSession::Click(int X, int Y) {

@@ -6,13 +6,22 @@
 #include <sys/types.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
+// Whether a window manager runs on the display: without one, as on a bare
+// X server, the program must move and place its windows itself.
+enum class TWindowManagerMode { None, Openbox };
+inline void PrintTo(TWindowManagerMode Mode, std::ostream* Out) {
+  *Out << (Mode == TWindowManagerMode::None ? "no window manager" : "openbox");
+}
+
 class DesktopSession {
  public:
-  // Starts Xvfb; Available() is false when it is not installed or would not start.
-  DesktopSession();
+  // Starts Xvfb, and openbox on it when asked; Available() is false when
+  // either is not installed or would not start.
+  explicit DesktopSession(TWindowManagerMode Mode = TWindowManagerMode::None);
   ~DesktopSession();
   DesktopSession(const DesktopSession&) = delete;
   DesktopSession& operator=(const DesktopSession&) = delete;
@@ -37,14 +46,24 @@ class DesktopSession {
   // The id of the visible top-level window with this exact title.
   std::optional<std::string> FindWindow(const std::string& Title);
   void Click(int X, int Y);
+  // Moves the pointer without pressing anything.
+  void MoveMouse(int X, int Y);
   void Key(const std::string& Name);
   // Number of distinct colours in a screenshot of the window.
   int ColoursOf(const std::string& WindowId);
   // Waits up to five seconds for the window to show more than Colours colours.
   bool WaitForColours(const std::string& WindowId, int Colours);
+  // A screenshot of the whole screen (menus and hints are windows of their
+  // own) into the session's folder; its path, or nothing.
+  std::optional<std::string> ScreenShot(const std::string& Name);
+  // The colour of one pixel of a screenshot, as "srgb(r,g,b)".
+  std::string PixelOf(const std::string& Shot, int X, int Y);
 
  private:
   static bool Installed(const char* Program);
+  void StartWindowManager();
+  // Ends what the session started, then the display.
+  void Stop();
   pid_t xvfb_ = -1;
   std::string display_;
   std::string why_;

@@ -36,12 +36,14 @@ struct Geometry {
   int x = 0, y = 0;
 };
 
+// Where the window's client area lies on the screen (xwininfo's answer is
+// right under a reparenting window manager, where xdotool's is not).
 Geometry WindowPosition(DesktopSession& desk, const std::string& id) {
   Geometry g;
-  if (auto out = desk.Run({"xdotool", "getwindowgeometry", "--shell", id})) {
-    size_t x = out->find("X="), y = out->find("Y=");
-    if (x != std::string::npos) g.x = std::atoi(out->c_str() + x + 2);
-    if (y != std::string::npos) g.y = std::atoi(out->c_str() + y + 2);
+  if (auto out = desk.Run({"xwininfo", "-id", id})) {
+    size_t x = out->find("Absolute upper-left X:"), y = out->find("Absolute upper-left Y:");
+    if (x != std::string::npos) g.x = std::atoi(out->c_str() + x + 22);
+    if (y != std::string::npos) g.y = std::atoi(out->c_str() + y + 22);
   }
   return g;
 }
@@ -66,8 +68,15 @@ std::optional<int> VictimStatus(const std::filesystem::path& File, int TimeoutMs
 
 }  // namespace
 
-TEST(RealWindow, KillEndsTheSelectedVictimAndTheProgramGoesOn) {
-  DesktopSession desk;
+// Each real-window test runs on a bare X server and under a window manager.
+class RealWindow : public ::testing::TestWithParam<TWindowManagerMode> {};
+
+INSTANTIATE_TEST_SUITE_P(Desktops, RealWindow,
+                         ::testing::Values(TWindowManagerMode::None, TWindowManagerMode::Openbox),
+                         [](const auto& Info) { return Info.param == TWindowManagerMode::None ? "Bare" : "Openbox"; });
+
+TEST_P(RealWindow, KillEndsTheSelectedVictimAndTheProgramGoesOn) {
+  DesktopSession desk(GetParam());
   if (!desk.Available()) GTEST_SKIP() << desk.Why();
   if (std::string why; !PrivatePidNamespaces(why)) GTEST_SKIP() << why;
 
@@ -102,8 +111,8 @@ TEST(RealWindow, KillEndsTheSelectedVictimAndTheProgramGoesOn) {
 // Help opens the program's own help file although the program starts in a
 // folder that holds none: beside a build's program or in an installation's
 // data folder. A stand-in opener on PATH records what it was handed.
-TEST(RealWindow, HelpOpensTheProgramsHelpFileFromAnyFolder) {
-  DesktopSession desk;
+TEST_P(RealWindow, HelpOpensTheProgramsHelpFileFromAnyFolder) {
+  DesktopSession desk(GetParam());
   if (!desk.Available()) GTEST_SKIP() << desk.Why();
   std::filesystem::path bin = std::filesystem::path(desk.Folder()) / "bin";
   std::filesystem::create_directory(bin);
@@ -117,6 +126,16 @@ TEST(RealWindow, HelpOpensTheProgramsHelpFileFromAnyFolder) {
   ASSERT_TRUE(window) << "the window titled Morvane did not appear";
   Geometry at = WindowPosition(desk, *window);
   ASSERT_TRUE(desk.WaitForColours(*window, 20)) << "the window stayed blank";
+
+  // The pointer resting on Help lights it up (a screenshot of the whole
+  // screen, after the glow's fade).
+  auto before = desk.ScreenShot("before-hover");
+  desk.MoveMouse(at.x + kHelpButton.X, at.y + kHelpButton.Y);
+  std::this_thread::sleep_for(std::chrono::milliseconds(600));
+  auto after = desk.ScreenShot("hovered");
+  ASSERT_TRUE(before && after);
+  EXPECT_NE(desk.PixelOf(*before, at.x + kHelpButton.X, at.y + 64), desk.PixelOf(*after, at.x + kHelpButton.X, at.y + 64))
+      << "the button did not light up under the pointer";
 
   desk.Click(at.x + kHelpButton.X, at.y + kHelpButton.Y);
   std::optional<std::string> file = LineOf(opened, 10000);
