@@ -91,7 +91,13 @@ void TMemoryStream::SetSize(int64_t NewSize) {
 void TMemoryStream::LoadFromFile(const std::string& FileName) {
   std::ifstream in(FileName, std::ios::binary);
   if (!in) throw EFOpenError("Cannot open file \"" + FileName + "\"");
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes;
+  try {
+    // The stream buffer raises its own failure when a read fails (a folder).
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    in.setstate(std::ios::badbit);
+  }
   if (in.bad()) throw EFOpenError("Cannot read file \"" + FileName + "\"");
   data_ = std::move(bytes);
   position_ = 0;
