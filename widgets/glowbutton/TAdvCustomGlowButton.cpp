@@ -44,9 +44,8 @@ TAdvCustomGlowButton::TAdvCustomGlowButton(TComponent* AOwner)
 }
 
 TAdvCustomGlowButton::~TAdvCustomGlowButton() {
-  if (images_) images_->UnRegisterChanges(&images_);
-  if (hotImages_) hotImages_->UnRegisterChanges(&hotImages_);
-  if (disabledImages_) disabledImages_->UnRegisterChanges(&disabledImages_);
+  for (TWeak<TCustomImageList>* field : {&images_, &hotImages_, &disabledImages_})
+    if (TCustomImageList* list = field->Get()) list->UnRegisterChanges(field);
   delete keyTip_;
   keyTip_ = nullptr;
 }
@@ -89,9 +88,9 @@ void TAdvCustomGlowButton::SetImageIndex(int Value) {
   Invalidate();
 }
 
-void TAdvCustomGlowButton::SetImageList(TCustomImageList*& Field, TCustomImageList* Value, bool Repaint) {
+void TAdvCustomGlowButton::SetImageList(TWeak<TCustomImageList>& Field, TCustomImageList* Value, bool Repaint) {
   if (Field == Value) return;
-  if (Field) Field->UnRegisterChanges(&Field);
+  if (TCustomImageList* old = Field.Get()) old->UnRegisterChanges(&Field);
   Field = Value;
   if (Value) {
     Value->FreeNotification(this);
@@ -227,7 +226,6 @@ void TAdvCustomGlowButton::SetDropDownSplit(bool Value) {
 void TAdvCustomGlowButton::SetDropDownMenu(TPopupMenu* Value) {
   if (dropDownMenu_ == Value) return;
   dropDownMenu_ = Value;
-  if (Value) Value->FreeNotification(this);
 }
 
 std::string TAdvCustomGlowButton::Version() const {
@@ -243,15 +241,9 @@ bool TAdvCustomGlowButton::FocusBorderVisible() const {
 void TAdvCustomGlowButton::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomControl::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
-  // A list that goes away takes its registrations with it.
-  bool changed = false;
-  for (TCustomImageList** field : {&images_, &hotImages_, &disabledImages_})
-    if (*field && reinterpret_cast<TComponent*>(*field) == AComponent) {
-      *field = nullptr;
-      changed = true;
-    }
-  if (dropDownMenu_ && reinterpret_cast<TComponent*>(dropDownMenu_) == AComponent) dropDownMenu_ = nullptr;
-  if (changed) Invalidate();
+  // A list that goes away takes its registrations and its images with it;
+  // the handles read empty already.
+  if (dynamic_cast<TCustomImageList*>(AComponent)) Invalidate();
 }
 
 // ---------------------------------------------------------------------------
@@ -388,10 +380,10 @@ TGlowFace TAdvCustomGlowButton::BuildFace(TButtonSizeState State, TFont& FontCop
   const TCustomImageList* list = nullptr;
   bool imageEnabled = true;
   if (enabled || !disabledImages_) {
-    list = hotLook_ && hotImages_ ? hotImages_ : images_;
+    list = hotLook_ && hotImages_ ? hotImages_.Get() : images_.Get();
     imageEnabled = enabled;
   } else {
-    list = disabledImages_;
+    list = disabledImages_.Get();
   }
   TGDIPPicture* picture = !enabled && !disabledPicture_->Empty() ? disabledPicture_.get()
                           : hotLook_ && !hotPicture_->Empty()    ? hotPicture_.get()
@@ -858,13 +850,14 @@ void TAdvCustomGlowButton::CancelPress() {
 // Drop-down.
 
 void TAdvCustomGlowButton::ShowDropDownMenu() {
-  if (!dropDownMenu_) return;
+  TPopupMenu* menu = dropDownMenu_.Get();
+  if (!menu) return;
   const TPoint org = ClientToScreen({0, 0});
   const TPoint at = DropDownMenuPoint(dropDownDirection_, TRect::Bounds(org.X, org.Y, Width(), Height()));
   auto alive = AliveToken();
   menuOpen_ = true;
-  dropDownMenu_->SetPopupComponent(this);
-  dropDownMenu_->Popup(at.X, at.Y);
+  menu->SetPopupComponent(this);
+  menu->Popup(at.X, at.Y);
   if (IsAlive(alive)) menuOpen_ = false;
 }
 

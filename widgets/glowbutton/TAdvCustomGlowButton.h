@@ -14,6 +14,7 @@
 #include <string>
 
 #include "GlowButtonTypes.h"
+#include "core/TWeak.h"
 #include "GlowLook.h"
 #include "TGlowButtonAppearance.h"
 #include "draw/IStyleReceiver.h"
@@ -67,11 +68,11 @@ class TAdvCustomGlowButton : public TCustomControl, public IStyleReceiver {
   void SetDefault(bool Value);
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int Value);
-  TCustomImageList* Images() const { return images_; }
+  TCustomImageList* Images() const { return images_.Get(); }
   void SetImages(TCustomImageList* Value);
-  TCustomImageList* HotImages() const { return hotImages_; }
+  TCustomImageList* HotImages() const { return hotImages_.Get(); }
   void SetHotImages(TCustomImageList* Value);
-  TCustomImageList* DisabledImages() const { return disabledImages_; }
+  TCustomImageList* DisabledImages() const { return disabledImages_.Get(); }
   void SetDisabledImages(TCustomImageList* Value);
   TGDIPPicture* Picture() const { return picture_.get(); }
   void SetPicture(const TGDIPPicture* Value);
@@ -135,7 +136,7 @@ class TAdvCustomGlowButton : public TCustomControl, public IStyleReceiver {
   void SetDropDownDirection(TDropDownDirection Value) { dropDownDirection_ = Value; }
   bool DropDownSplit() const { return dropDownSplit_; }
   void SetDropDownSplit(bool Value);
-  TPopupMenu* DropDownMenu() const { return dropDownMenu_; }
+  TPopupMenu* DropDownMenu() const { return dropDownMenu_.Get(); }
   void SetDropDownMenu(TPopupMenu* Value);
   TButtonSizeState MaxButtonSizeState() const { return maxSizeState_; }
   void SetMaxButtonSizeState(TButtonSizeState Value) { maxSizeState_ = Value; }
@@ -244,7 +245,7 @@ class TAdvCustomGlowButton : public TCustomControl, public IStyleReceiver {
   // The resting state: held down in a group, else up.
   TGlowInnerState RestState() const;
   bool ActionLinked() const;
-  void SetImageList(TCustomImageList*& Field, TCustomImageList* Value, bool Repaint);
+  void SetImageList(TWeak<TCustomImageList>& Field, TCustomImageList* Value, bool Repaint);
   void ListChanged();
   // Measures and resizes when AutoSize is on and the layout is not loading.
   void RequestMeasure();
@@ -265,9 +266,9 @@ class TAdvCustomGlowButton : public TCustomControl, public IStyleReceiver {
   bool cancel_ = false;
   bool default_ = false;
   int imageIndex_ = -1;
-  TCustomImageList* images_ = nullptr;
-  TCustomImageList* hotImages_ = nullptr;
-  TCustomImageList* disabledImages_ = nullptr;
+  TWeak<TCustomImageList> images_;
+  TWeak<TCustomImageList> hotImages_;
+  TWeak<TCustomImageList> disabledImages_;
   TButtonLayout layout_ = blGlyphLeft;
   int marginHorz_ = 2;
   int marginVert_ = 2;
@@ -294,7 +295,7 @@ class TAdvCustomGlowButton : public TCustomControl, public IStyleReceiver {
   TDropDownPosition dropDownPosition_ = dpRight;
   TDropDownDirection dropDownDirection_ = ddDown;
   bool dropDownSplit_ = true;
-  TPopupMenu* dropDownMenu_ = nullptr;
+  TWeak<TPopupMenu> dropDownMenu_;
   TButtonSizeState maxSizeState_ = bsLarge;
   TButtonSizeState minSizeState_ = bsGlyph;
   std::string wideCaption_;
