@@ -29,6 +29,7 @@ void THeadlessHost::DestroyWindow(THostWindow Window) {
   if (active_ == Window) active_ = 0;
   if (hover_ == Window) hover_ = 0;
   if (grab_ == Window) grab_ = 0;
+  if (mouseGrab_ == Window) mouseGrab_ = 0;
 }
 
 const THeadlessHost::TWindowInfo* THeadlessHost::Info(THostWindow Window) const {
@@ -127,6 +128,11 @@ void THeadlessHost::Activate(THostWindow Window) {
   if (!listener_) return;
   if (old) listener_->HostActivated(old, false);
   listener_->HostActivated(Window, true);
+}
+
+void THeadlessHost::SetMouseGrab(THostWindow Window, bool Grab) {
+  if (Grab && windows_.count(Window)) mouseGrab_ = Window;
+  else if (!Grab && mouseGrab_ == Window) mouseGrab_ = 0;
 }
 
 void THeadlessHost::ProcessEvents(int TimeoutMs) {

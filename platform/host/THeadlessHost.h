@@ -49,6 +49,7 @@ class THeadlessHost : public IHost {
     LastResizeHitTest = HitTest;
   }
   void Activate(THostWindow Window) override;
+  void SetMouseGrab(THostWindow Window, bool Grab) override;
   std::vector<TMonitor> Monitors() const override { return monitors_; }
   TPoint CursorPos() const override { return cursor_; }
   bool IsKeyDown(uint16_t Key) const override { return keys_.count(Key) != 0; }
@@ -59,6 +60,8 @@ class THeadlessHost : public IHost {
   // Live windows, bottom first.
   std::vector<THostWindow> Windows() const { return order_; }
   THostWindow ActiveWindow() const { return active_; }
+  // The window that grabbed the mouse through SetMouseGrab; 0 for none.
+  THostWindow MouseGrab() const { return mouseGrab_; }
   void SetMonitors(std::vector<TMonitor> Monitors) { monitors_ = std::move(Monitors); }
 
   void MoveMouse(TPoint Screen);
@@ -93,6 +96,7 @@ class THeadlessHost : public IHost {
   THostWindow active_ = 0;
   THostWindow hover_ = 0;
   THostWindow grab_ = 0;
+  THostWindow mouseGrab_ = 0;
   std::set<TMouseButton> buttons_;
   std::set<uint16_t> keys_;
   TPoint cursor_{-1, -1};

@@ -298,6 +298,10 @@ void TQtHost::Activate(THostWindow Window) {
   if (TQtHostWindow* w = Find(Window)) w->requestActivate();
 }
 
+void TQtHost::SetMouseGrab(THostWindow Window, bool Grab) {
+  if (TQtHostWindow* w = Find(Window)) w->setMouseGrabEnabled(Grab);
+}
+
 std::vector<TMonitor> TQtHost::Monitors() const {
   std::vector<TMonitor> out;
   QScreen* primary = QGuiApplication::primaryScreen();

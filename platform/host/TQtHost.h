@@ -29,6 +29,7 @@ class TQtHost : public IHost {
   void StartSystemMove(THostWindow Window) override;
   void StartSystemResize(THostWindow Window, int HitTest) override;
   void Activate(THostWindow Window) override;
+  void SetMouseGrab(THostWindow Window, bool Grab) override;
   std::vector<TMonitor> Monitors() const override;
   TPoint CursorPos() const override;
   bool IsKeyDown(uint16_t Key) const override;

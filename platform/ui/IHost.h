@@ -90,6 +90,9 @@ class IHost {
   // HitTest is one of the HTLEFT ... HTBOTTOMRIGHT codes.
   virtual void StartSystemResize(THostWindow Window, int HitTest) = 0;
   virtual void Activate(THostWindow Window) = 0;
+  // Keeps the mouse's events going to Window wherever the pointer is,
+  // while a control in it holds the capture (pop-ups grab on their own).
+  virtual void SetMouseGrab(THostWindow Window, bool Grab) = 0;
   virtual std::vector<TMonitor> Monitors() const = 0;
   virtual TPoint CursorPos() const = 0;
   virtual bool IsKeyDown(uint16_t Key) const = 0;

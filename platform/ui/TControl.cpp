@@ -81,6 +81,8 @@ void TControl::WndProc(TMessage& M) {
     case CM_HITTEST: M.Result = HTCLIENT; return;
     case WM_CANCELMODE:
     case CM_CANCELMODE:
+      // The press in progress ends without a click.
+      controlState_.Exclude(csClicked);
       if (MouseCapture()) SetMouseCapture(false);
       return;
     default: break;

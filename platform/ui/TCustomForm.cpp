@@ -180,6 +180,8 @@ TModalResult TCustomForm::ShowModal() {
   modalResult_ = mrNone;
   modal_ = true;
   auto alive = AliveToken();
+  Application->Windows().CancelModes();
+  if (!IsAlive(alive)) return mrCancel;
   Application->Windows().PushModal(this);
   Show();
   if (!IsAlive(alive)) return mrCancel;

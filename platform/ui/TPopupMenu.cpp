@@ -283,6 +283,8 @@ TMenuItem* TPopupMenu::Track() {
     }
   } close{this, alive};
 
+  wm.CancelModes();
+  if (!IsAlive(alive) || !window_) return nullptr;
   window_->Show();
   wm.SetCaptureControl(window_.get());
   wm.SetKeyboardGrab(window_.get());

@@ -16,6 +16,7 @@ struct TWindowManager::Window {
   bool scheduled = false;
   bool cursorInside = false;
   TCursor cursor = crDefault;
+  THostWindowKind kind = hwkFramed;
 };
 
 namespace {
@@ -105,6 +106,7 @@ THostWindow TWindowManager::Attach(TWinControl* TopLevel, const THostWindowParam
   auto w = std::make_unique<Window>();
   w->control = TopLevel;
   w->host = host_.CreateWindow(Params);
+  w->kind = Params.Kind;
   THostWindow id = w->host;
   windows_.push_back(std::move(w));
   return id;
@@ -115,6 +117,7 @@ void TWindowManager::Detach(TWinControl* TopLevel) {
   if (it == windows_.end()) return;
   THostWindow host = (*it)->host;
   windows_.erase(it);
+  if (mouseGrab_ == host) mouseGrab_ = 0;
   host_.DestroyWindow(host);
   ControlRemoved(TopLevel);
   if (activeForm_ == TopLevel) activeForm_.Reset();
@@ -203,8 +206,30 @@ void TWindowManager::SetCaptureControl(TControl* Control) {
   TControl* old = capture_.Get();
   if (old == Control) return;
   capture_ = Control;
+  UpdateMouseGrab();
   // The loser learns it lost the mouse; LParam names the new holder.
   if (old) old->Perform(WM_CAPTURECHANGED, 0, reinterpret_cast<intptr_t>(Control));
+}
+
+void TWindowManager::UpdateMouseGrab() {
+  THostWindow want = 0;
+  if (TControl* c = capture_.Get()) {
+    while (c->Parent() && !(dynamic_cast<TWinControl*>(c) && static_cast<TWinControl*>(c)->IsTopLevel()))
+      c = c->Parent();
+    if (Window* w = Find(dynamic_cast<TWinControl*>(c)); w && w->kind != hwkPopup && w->kind != hwkMenu)
+      want = w->host;
+  }
+  if (want == mouseGrab_) return;
+  if (mouseGrab_) host_.SetMouseGrab(mouseGrab_, false);
+  mouseGrab_ = want;
+  if (want) host_.SetMouseGrab(want, true);
+}
+
+void TWindowManager::CancelModes() {
+  TWeak<TControl> holder = capture_.Get();
+  TWeak<TWinControl> focus = focus_.Get();
+  if (holder) holder->Perform(WM_CANCELMODE);
+  if (focus && focus != holder.Get()) focus->Perform(WM_CANCELMODE);
 }
 
 TPoint TWindowManager::CursorPos() const { return host_.CursorPos(); }
@@ -400,6 +425,8 @@ void TWindowManager::HostActivated(THostWindow HostWin, bool Active) {
       TCustomForm* modal = ModalForm();
       ActivateForm(modal && modal != form ? modal : form);
     } else if (activeForm_ == form) {
+      CancelModes();
+      if (activeForm_ != form) return;
       activeForm_.Reset();
       TWeak<TCustomForm> deactivated = form;
       SetFocus(nullptr);

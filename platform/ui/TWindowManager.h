@@ -46,6 +46,10 @@ class TWindowManager : public IHostListener {
   // the loser gets WM_CAPTURECHANGED with the new holder in LParam.
   TControl* CaptureControl() const { return capture_.Get(); }
   void SetCaptureControl(TControl* Control);
+  // Sends WM_CANCELMODE to the capture holder and the focused control:
+  // the program lost the user's attention or a modal loop starts, so a
+  // drag or a press in progress ends.
+  void CancelModes();
   TControl* MouseControl() const { return mouseControl_.Get(); }
   // The control under a screen point (windowed controls answering
   // HTTRANSPARENT let the point through).
@@ -90,6 +94,9 @@ class TWindowManager : public IHostListener {
   void DeliverMouse(TControl* Target, uint32_t Msg, TPoint Screen, intptr_t Keys);
   void PaintTree(Window& W, TWinControl* Control, TPoint Offset, TRegion& Dirty);
   bool AcceptsInput(const TWinControl* TopLevel) const;
+  // Asks the desktop to grab the mouse for the capture holder's window,
+  // unless it is a pop-up, and releases an earlier grab.
+  void UpdateMouseGrab();
 
   IHost& host_;
   std::vector<std::unique_ptr<Window>> windows_;
@@ -99,6 +106,7 @@ class TWindowManager : public IHostListener {
   TWeak<TWinControl> keyboardGrab_;
   TWeak<TCustomForm> activeForm_;
   std::vector<TWeak<TCustomForm>> modal_;
+  THostWindow mouseGrab_ = 0;
   TPoint lastCursor_;
   uint64_t paintCount_ = 0;
 };

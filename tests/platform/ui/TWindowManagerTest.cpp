@@ -9,6 +9,7 @@
 #include "ui/TCustomControl.h"
 #include "ui/TCustomForm.h"
 #include "ui/TGraphicControl.h"
+#include "ui/TPopupMenu.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ class Probe : public TCustomControl {
   explicit Probe(TComponent* owner, TColor fill = clRed) : TCustomControl(owner), fill_(fill) {
     SetControlStyle(ControlStyle().Include(csOpaque));
   }
-  int paints = 0, enters = 0, leaves = 0, clicks = 0, keys = 0;
+  int paints = 0, enters = 0, leaves = 0, clicks = 0, keys = 0, cancelModes = 0;
   int hitTest = HTCLIENT;
   std::vector<TPoint> moves;
   // The LParam of each WM_CAPTURECHANGED: who took the capture.
@@ -32,6 +33,7 @@ class Probe : public TCustomControl {
     if (m.Msg == CM_MOUSELEAVE) ++leaves;
     if (m.Msg == WM_MOUSEMOVE) moves.push_back(LParamToPoint(m.LParam));
     if (m.Msg == WM_KEYDOWN) ++keys;
+    if (m.Msg == WM_CANCELMODE) ++cancelModes;
     if (m.Msg == WM_CAPTURECHANGED) captureLostTo.push_back(reinterpret_cast<TControl*>(m.LParam));
     if (m.Msg == WM_NCHITTEST) {
       m.Result = hitTest;
@@ -277,4 +279,73 @@ TEST_F(Window, AFreedModalFormNoLongerHoldsTheInput) {
   EXPECT_EQ(wm.ModalForm(), nullptr);
   desk.Click(b);
   EXPECT_EQ(b->clicks, 1);
+}
+
+TEST_F(Window, LeavingTheProgramOrEnteringAModalLoopCancelsTheModeOfTheHolderAndTheFocus) {
+  struct Case {
+    const char* name;
+    std::function<void()> interrupt;
+  };
+  TWindowManager& wm = desk.App().Windows();
+  auto* menu = new TPopupMenu(form);
+  menu->Add("&Open", nullptr);
+  const Case cases[] = {
+      {"the program is deactivated", [&] { wm.HostActivated(form->HostWindow(), false); }},
+      {"a modal form is shown",
+       [&] {
+         auto* modal = new TForm(&desk.App());
+         modal->SetBounds(400, 400, 100, 100);
+         desk.Host().OnIdle = [modal] { modal->Close(); };
+         modal->ShowModal();
+         delete modal;
+       }},
+      {"a pop-up menu opens",
+       [&] {
+         desk.Host().OnIdle = [menu] { menu->CloseMenu(); };
+         menu->Popup(300, 300);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    desk.Host().Activate(form->HostWindow());
+    desk.MoveTo(a, {5, 5});
+    desk.Press();
+    b->SetFocus();
+    ASSERT_EQ(wm.CaptureControl(), a);
+    a->cancelModes = b->cancelModes = 0;
+    c.interrupt();
+    EXPECT_EQ(a->cancelModes, 1);
+    // The modal form's activation deactivates the form: that cancels too.
+    EXPECT_GE(b->cancelModes, 1);
+    EXPECT_EQ(wm.CaptureControl(), nullptr);
+    desk.Release();
+    EXPECT_EQ(a->clicks, 0);
+  }
+}
+
+TEST_F(Window, TheDesktopGrabsTheMouseForACapturedWindowButNotForAPopup) {
+  TWindowManager& wm = desk.App().Windows();
+  a->SetMouseCapture(true);
+  EXPECT_EQ(desk.Host().MouseGrab(), form->HostWindow());
+  b->SetMouseCapture(true);  // the same window keeps the grab
+  EXPECT_EQ(desk.Host().MouseGrab(), form->HostWindow());
+  b->SetMouseCapture(false);
+  EXPECT_EQ(desk.Host().MouseGrab(), 0u);
+
+  auto* menu = new TPopupMenu(form);
+  menu->Add("&Open", nullptr);
+  a->SetMouseCapture(true);
+  desk.Host().OnIdle = [&] {
+    // A menu takes the mouse through its own kind of window.
+    EXPECT_EQ(wm.CaptureControl(), menu->Window());
+    EXPECT_EQ(desk.Host().MouseGrab(), 0u);
+    menu->CloseMenu();
+  };
+  menu->Popup(300, 300);
+  EXPECT_EQ(desk.Host().MouseGrab(), 0u);
+
+  a->SetMouseCapture(true);
+  delete form;  // a window that goes gives the grab back
+  form = nullptr;
+  EXPECT_EQ(desk.Host().MouseGrab(), 0u);
 }
