@@ -240,6 +240,11 @@ void THeadlessHost::ReleaseKey(uint16_t Key) {
   listener_->HostKey(active_, e);
 }
 
+void THeadlessHost::SetLiveKeyState(uint16_t Key, bool Down) {
+  if (Down) keys_.insert(Key);
+  else keys_.erase(Key);
+}
+
 void THeadlessHost::ChangeGeometry(THostWindow Window, const TRect& Bounds, THostShowState State) {
   auto it = windows_.find(Window);
   if (it == windows_.end()) return;

@@ -71,6 +71,9 @@ class THeadlessHost : public IHost {
   // Key down with the characters it types (none for keys that type none).
   void PressKey(uint16_t Key, std::u32string Text = U"");
   void ReleaseKey(uint16_t Key);
+  // The key goes down or up on the desktop without an event reaching the
+  // program yet (one still queued behind the event being handled).
+  void SetLiveKeyState(uint16_t Key, bool Down);
   // The desktop moves, resizes or changes the state of a window.
   void ChangeGeometry(THostWindow Window, const TRect& Bounds, THostShowState State);
   void RequestClose(THostWindow Window);

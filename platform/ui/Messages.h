@@ -167,12 +167,14 @@ constexpr TPoint LParamToPoint(intptr_t L) {
 // Virtual key codes.
 constexpr uint16_t VK_LBUTTON = 0x01;
 constexpr uint16_t VK_RBUTTON = 0x02;
+constexpr uint16_t VK_MBUTTON = 0x04;
 constexpr uint16_t VK_BACK = 0x08;
 constexpr uint16_t VK_TAB = 0x09;
 constexpr uint16_t VK_RETURN = 0x0D;
 constexpr uint16_t VK_SHIFT = 0x10;
 constexpr uint16_t VK_CONTROL = 0x11;
 constexpr uint16_t VK_MENU = 0x12;
+constexpr uint16_t VK_CAPITAL = 0x14;
 constexpr uint16_t VK_ESCAPE = 0x1B;
 constexpr uint16_t VK_SPACE = 0x20;
 constexpr uint16_t VK_PRIOR = 0x21;
@@ -189,6 +191,8 @@ constexpr uint16_t VK_F1 = 0x70;
 constexpr uint16_t VK_F4 = 0x73;
 constexpr uint16_t VK_F10 = 0x79;
 constexpr uint16_t VK_APPS = 0x5D;
+constexpr uint16_t VK_NUMLOCK = 0x90;
+constexpr uint16_t VK_SCROLL = 0x91;
 
 // Key messages carry this in LParam's bit 29 when Alt is held.
 constexpr intptr_t KF_ALTDOWN_LPARAM = intptr_t{1} << 29;

@@ -85,6 +85,11 @@ TCursor CursorForHitTest(int code) {
 
 bool IsSizingCode(int code) { return code >= HTLEFT && code <= HTBOTTOMRIGHT; }
 
+bool IsLockKey(uint16_t key) { return key == VK_CAPITAL || key == VK_NUMLOCK || key == VK_SCROLL; }
+
+constexpr uint8_t kKeyDown = 0x80;
+constexpr uint8_t kKeyToggled = 0x01;
+
 }  // namespace
 
 TWindowManager::TWindowManager(IHost& Host) : host_(Host) {}
@@ -234,6 +239,29 @@ void TWindowManager::CancelModes() {
 
 TPoint TWindowManager::CursorPos() const { return host_.CursorPos(); }
 
+int16_t TWindowManager::GetKeyState(uint16_t Key) const {
+  if (Key >= keyState_.size()) return 0;
+  uint8_t s = keyState_[Key];
+  return static_cast<int16_t>(((s & kKeyDown) ? 0x8000 : 0) | (s & kKeyToggled));
+}
+
+void TWindowManager::SetKeyState(uint16_t Key, bool Down, bool AutoRepeat) {
+  if (Key == 0 || Key >= keyState_.size()) return;
+  uint8_t& s = keyState_[Key];
+  if (Down && !(s & kKeyDown) && !AutoRepeat && IsLockKey(Key)) s ^= kKeyToggled;
+  s = Down ? (s | kKeyDown) : (s & ~kKeyDown);
+}
+
+void TWindowManager::SyncKeyState(TShiftState Shift, bool Buttons) {
+  SetKeyState(VK_SHIFT, Shift.Contains(ssShift));
+  SetKeyState(VK_CONTROL, Shift.Contains(ssCtrl));
+  SetKeyState(VK_MENU, Shift.Contains(ssAlt));
+  if (!Buttons) return;
+  SetKeyState(VK_LBUTTON, Shift.Contains(ssLeft));
+  SetKeyState(VK_RBUTTON, Shift.Contains(ssRight));
+  SetKeyState(VK_MBUTTON, Shift.Contains(ssMiddle));
+}
+
 TWinControl* TWindowManager::HitTestWindow(TWinControl* Root, TPoint Screen, bool AllowDisabled) const {
   for (int i = Root->ControlCount() - 1; i >= 0; --i) {
     const TWinControl* cw;
@@ -294,6 +322,7 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
   Window* win = Find(HostWin);
   if (!win || !Application) return;
   lastCursor_ = E.Screen;
+  if (E.Kind != hmLeave) SyncKeyState(E.Shift, true);
   if (E.Kind == hmLeave) {
     win->cursorInside = false;
     Application->Guarded([&] { UpdateMouseControl(); });
@@ -362,6 +391,10 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
 }
 
 void TWindowManager::HostKey(THostWindow HostWin, const THostKeyEvent& E) {
+  // The modifiers as the event reports them, then the key itself, which
+  // may be one of them.
+  SyncKeyState(E.Shift, false);
+  SetKeyState(E.Key, E.Down, E.AutoRepeat);
   if (!Application) return;
   TWinControl* top = TopLevelOf(HostWin);
   TWinControl* target = keyboardGrab_.Get();
@@ -426,6 +459,8 @@ void TWindowManager::HostActivated(THostWindow HostWin, bool Active) {
       ActivateForm(modal && modal != form ? modal : form);
     } else if (activeForm_ == form) {
       CancelModes();
+      // The keys held now go up elsewhere, unseen; a lock keeps its state.
+      for (uint8_t& s : keyState_) s &= kKeyToggled;
       if (activeForm_ != form) return;
       activeForm_.Reset();
       TWeak<TCustomForm> deactivated = form;

@@ -5,6 +5,7 @@
 // weak handle, so a freed control is never reached.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -67,7 +68,14 @@ class TWindowManager : public IHostListener {
   TWinControl* KeyboardGrab() const { return keyboardGrab_.Get(); }
   void SetKeyboardGrab(TWinControl* Control);
   void ActivateForm(TCustomForm* Form);
-  bool IsKeyDown(uint16_t Key) const { return host_.IsKeyDown(Key); }
+  // The keys and mouse buttons as of the event being handled, as the
+  // delivered events left them: the high bit when down, the low bit when a
+  // lock key is toggled on. Forgotten when the program is deactivated.
+  int16_t GetKeyState(uint16_t Key) const;
+  bool IsKeyDown(uint16_t Key) const { return GetKeyState(Key) < 0; }
+  // The desktop's state at this moment, which may be ahead of the events
+  // handled so far.
+  bool IsKeyDownNow(uint16_t Key) const { return host_.IsKeyDown(Key); }
 
   // Modal forms: while one is shown, only it takes input.
   void PushModal(TCustomForm* Form);
@@ -97,6 +105,10 @@ class TWindowManager : public IHostListener {
   // Asks the desktop to grab the mouse for the capture holder's window,
   // unless it is a pop-up, and releases an earlier grab.
   void UpdateMouseGrab();
+  // Records a key (or button) going down or up in the key state.
+  void SetKeyState(uint16_t Key, bool Down, bool AutoRepeat = false);
+  // The modifier and button keys as an event reports them.
+  void SyncKeyState(TShiftState Shift, bool Buttons);
 
   IHost& host_;
   std::vector<std::unique_ptr<Window>> windows_;
@@ -107,6 +119,7 @@ class TWindowManager : public IHostListener {
   TWeak<TCustomForm> activeForm_;
   std::vector<TWeak<TCustomForm>> modal_;
   THostWindow mouseGrab_ = 0;
+  std::array<uint8_t, 256> keyState_{};
   TPoint lastCursor_;
   uint64_t paintCount_ = 0;
 };
