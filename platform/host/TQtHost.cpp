@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include "ScanCodeKeys.h"
 #include "graphics/QtBridge.h"
 #include "graphics/TBitmap.h"
 #include "ui/Messages.h"
@@ -175,6 +176,8 @@ class TQtHostWindow : public QRasterWindow {
   }
   void Key(bool down, QKeyEvent* e) {
     uint16_t vk = VirtualKey(e->key());
+    // A letter of another script still names its key by its position.
+    if (vk == 0) vk = VirtualKeyFromScanCode(e->nativeScanCode());
     host_.KeyState(vk, down);
     THostKeyEvent k;
     k.Down = down;
