@@ -383,7 +383,14 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
       TWinControl* w = dynamic_cast<TWinControl*>(target);
       if (!w) return;
       intptr_t wp = (static_cast<intptr_t>(static_cast<int16_t>(E.WheelDelta)) << 16) | (keys & 0xFFFF);
-      Application->Guarded([&] { w->Perform(WM_MOUSEWHEEL, wp, PointToLParam(E.Screen)); });
+      // A control that does not take the wheel (Result 0) leaves it to its
+      // parent, up to the top-level window.
+      Application->Guarded([&] {
+        for (TWeak<TWinControl> cur = w; cur;) {
+          if (cur->Perform(WM_MOUSEWHEEL, wp, PointToLParam(E.Screen)) != 0 || !cur || cur->IsTopLevel()) return;
+          cur = cur->Parent();
+        }
+      });
       return;
     }
     default: return;

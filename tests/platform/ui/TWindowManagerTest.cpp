@@ -22,6 +22,8 @@ class Probe : public TCustomControl {
   }
   int paints = 0, enters = 0, leaves = 0, clicks = 0, keys = 0, cancelModes = 0;
   int hitTest = HTCLIENT;
+  int wheels = 0;
+  bool takesWheel = false;
   std::vector<TPoint> moves;
   // The LParam of each WM_CAPTURECHANGED: who took the capture.
   std::vector<TControl*> captureLostTo;
@@ -35,6 +37,11 @@ class Probe : public TCustomControl {
     if (m.Msg == WM_KEYDOWN) ++keys;
     if (m.Msg == WM_CANCELMODE) ++cancelModes;
     if (m.Msg == WM_CAPTURECHANGED) captureLostTo.push_back(reinterpret_cast<TControl*>(m.LParam));
+    if (m.Msg == WM_MOUSEWHEEL) {
+      ++wheels;
+      m.Result = takesWheel;
+      return;
+    }
     if (m.Msg == WM_NCHITTEST) {
       m.Result = hitTest;
       return;
@@ -348,4 +355,36 @@ TEST_F(Window, TheDesktopGrabsTheMouseForACapturedWindowButNotForAPopup) {
   delete form;  // a window that goes gives the grab back
   form = nullptr;
   EXPECT_EQ(desk.Host().MouseGrab(), 0u);
+}
+
+TEST_F(Window, AWheelThatNoControlTakesRisesThroughTheParentsToTheForm) {
+  // inner lies in a, which lies in the form.
+  auto* inner = new Probe(form);
+  inner->SetParent(a);
+  inner->SetBounds(5, 5, 20, 20);
+  int formWheels = 0;
+  auto handler = form->WindowProc;
+  form->WindowProc = [&, handler](TMessage& m) {
+    if (m.Msg == WM_MOUSEWHEEL) ++formWheels;
+    handler(m);
+  };
+  struct Case {
+    const char* name;
+    bool aTakesIt;
+    int aWheels, formWheels;
+  };
+  const Case cases[] = {
+      {"nobody takes it", false, 1, 1},
+      {"a parent takes it", true, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    inner->wheels = a->wheels = formWheels = 0;
+    a->takesWheel = c.aTakesIt;
+    desk.MoveTo(inner, {5, 5});
+    desk.Host().Wheel(-120);
+    EXPECT_EQ(inner->wheels, 1);
+    EXPECT_EQ(a->wheels, c.aWheels);
+    EXPECT_EQ(formWheels, c.formWheels);
+  }
 }
