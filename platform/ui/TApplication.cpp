@@ -131,7 +131,7 @@ void TApplication::FreeReleased() {
 
 void TApplication::SetTimer(TControl* Target, uintptr_t Id, unsigned Interval) {
   if (!Target) return;
-  Interval = std::max(1u, Interval);
+  Interval = std::max(USER_TIMER_MINIMUM, Interval);
   for (Timer& t : timers_)
     if (t.target == Target && t.id == Id) {
       t.interval = Interval;
@@ -160,7 +160,7 @@ bool TApplication::TimerActive(const TControl* Target, uintptr_t Id) const {
 
 uintptr_t TApplication::StartTimer(unsigned Interval, TTimerCallback Callback, std::weak_ptr<void> Alive) {
   uintptr_t id = nextCallbackTimer_++;
-  Interval = std::max(1u, Interval);
+  Interval = std::max(USER_TIMER_MINIMUM, Interval);
   timers_.push_back({nullptr, std::move(Alive), id, std::move(Callback), Interval, clock_.NowMs() + Interval,
                      ++timerSeq_});
   return id;

@@ -21,6 +21,10 @@ class TCustomForm;
 
 using TTimerCallback = std::function<void()>;
 
+// The shortest timer interval: shorter ones run at this one, as window
+// timers do on the platform the kit comes from.
+constexpr unsigned USER_TIMER_MINIMUM = 10;
+
 class TApplication : public TComponent {
  public:
   TApplication(IHost& Host, IClock& Clock);
@@ -63,6 +67,7 @@ class TApplication : public TComponent {
 
   // Window timers: Target receives WM_TIMER with Id every Interval ms.
   // Setting an existing timer restarts it with the new interval.
+  // Intervals under USER_TIMER_MINIMUM run at USER_TIMER_MINIMUM.
   void SetTimer(TControl* Target, uintptr_t Id, unsigned Interval);
   void KillTimer(TControl* Target, uintptr_t Id);
   void KillTimers(TControl* Target);

@@ -61,6 +61,24 @@ TEST(Timers, ResettingChangesTheIntervalFromNowAndAFreedTargetIsForgotten) {
   desk.Advance(1000);  // no tick reaches the freed control
 }
 
+TEST(Timers, IntervalsUnderTenMillisecondsRunEveryTenMilliseconds) {
+  HeadlessDesktop desk;
+  auto* t = new Ticker(&desk.App());
+  int64_t start = desk.App().Now();
+  std::vector<int64_t> callbackTicks;
+  desk.App().SetTimer(t, 1, 1);
+  desk.App().SetTimer(t, 2, 0);
+  desk.App().SetTimer(t, 3, 10);
+  desk.App().SetTimer(t, 4, 11);
+  desk.App().StartTimer(3, [&] { callbackTicks.push_back(desk.App().Now()); }, t->AliveToken());
+  desk.Advance(22);
+  std::vector<std::pair<uintptr_t, int64_t>> expected = {
+      {1, start + 10}, {2, start + 10}, {3, start + 10}, {4, start + 11},
+      {1, start + 20}, {2, start + 20}, {3, start + 20}, {4, start + 22}};
+  EXPECT_EQ(t->ticks, expected);
+  EXPECT_EQ(callbackTicks, (std::vector<int64_t>{start + 10, start + 20}));
+}
+
 TEST(Failures, ReachTheLoopAsAnErrorBoxWithAFullStopRule) {
   HeadlessDesktop desk;
   desk.App().SetTitle("Morvane");
