@@ -12,6 +12,7 @@
 
 #include "IHost.h"
 #include "TClock.h"
+#include "TWallClock.h"
 #include "TWindowManager.h"
 #include "core/TComponent.h"
 #include "core/TWeak.h"
@@ -77,6 +78,10 @@ class TApplication : public TComponent {
   bool TimerActive(const TControl* Target, uintptr_t Id) const;
   int64_t Now() const { return clock_.NowMs(); }
   IClock& Clock() const { return clock_; }
+  // The local date and time: the system's, unless one was set.
+  IWallClock& WallClock() const { return *wallClock_; }
+  // nullptr returns to the system's local time.
+  void SetWallClock(IWallClock* Clock) { wallClock_ = Clock ? Clock : &localWallClock_; }
   // Only with a virtual clock: moves time on by Ms, running every timer
   // that falls due on the way at its own time, then paints.
   void AdvanceTime(int64_t Ms);
@@ -120,6 +125,8 @@ class TApplication : public TComponent {
 
   IHost& host_;
   IClock& clock_;
+  TLocalWallClock localWallClock_;
+  IWallClock* wallClock_ = &localWallClock_;
   TWindowManager windows_;
   std::string title_;
   std::vector<uint8_t> icon_;

@@ -5,6 +5,8 @@
 
 HeadlessDesktop::HeadlessDesktop() : app_(std::make_unique<TApplication>(host_, clock_)) {
   clock_.Set(1000);
+  wallClock_.Set({});
+  app_->SetWallClock(&wallClock_);
   app_->SetTitle("Test");
   app_->MessageBoxHook = [this](const std::string& text, const std::string& caption, int flags) {
     messages_.push_back({text, caption, flags});

@@ -1,5 +1,5 @@
-// A test's desktop: the headless host, the virtual clock and the
-// application, with input helpers that act at a control's client points
+// A test's desktop: the headless host, the virtual clock (with a wall
+// clock that moves with it) and the application, with input helpers that act at a control's client points
 // and read back painted pixels.
 #pragma once
 
@@ -11,6 +11,7 @@
 #include "host/THeadlessHost.h"
 #include "ui/TApplication.h"
 #include "ui/TClock.h"
+#include "ui/TWallClock.h"
 
 class TControl;
 class TWinControl;
@@ -28,6 +29,8 @@ class HeadlessDesktop {
 
   THeadlessHost& Host() { return host_; }
   TApplication& App() { return *app_; }
+  // The application's local time; set it to start from a known moment.
+  TVirtualWallClock& WallClock() { return wallClock_; }
   // Message boxes shown so far (recorded instead of shown).
   const std::vector<TShownMessage>& Messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }
@@ -54,6 +57,7 @@ class HeadlessDesktop {
  private:
   THeadlessHost host_;
   TVirtualClock clock_;
+  TVirtualWallClock wallClock_{&clock_};
   std::unique_ptr<TApplication> app_;
   std::vector<TShownMessage> messages_;
 };
