@@ -60,6 +60,8 @@ constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
 constexpr uint32_t WM_MOUSELAST = 0x020A;
 constexpr uint32_t WM_CAPTURECHANGED = 0x0215;
 constexpr uint32_t WM_MOUSELEAVE = 0x02A3;
+// The desktop's visual theme changed (never sent on Linux, which has none).
+constexpr uint32_t WM_THEMECHANGED = 0x031A;
 constexpr uint32_t WM_USER = 0x0400;
 
 // Control messages of the kit.
