@@ -11,7 +11,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string_view>
 #include <thread>
 
@@ -78,6 +81,8 @@ DesktopSession::DesktopSession(TWindowManagerMode Mode) {
     why_ = "openbox is not installed (the set-up installs it)";
     return;
   }
+  char tmpl[] = "/tmp/morvane-e2e-XXXXXX";
+  if (char* d = mkdtemp(tmpl)) dir_ = d;
   // Xvfb picks a free display itself and writes its number to the pipe, so
   // sessions started side by side never share one.
   int ready[2];
@@ -86,13 +91,16 @@ DesktopSession::DesktopSession(TWindowManagerMode Mode) {
     return;
   }
   int writeEnd = fcntl(ready[1], F_DUPFD, 10);  // without close-on-exec: Xvfb inherits it
+  // -noreset: a server that resets when its last client leaves turns away
+  // the clients that connect meanwhile.
   std::vector<std::string> argv = {"Xvfb", "-displayfd", std::to_string(writeEnd), "-screen", "0",
-                                   "1280x1024x24", "-nolisten", "tcp"};
+                                   "1280x1024x24", "-nolisten", "tcp", "-noreset"};
   auto args = Pointers(argv);
   posix_spawn_file_actions_t fa;
   posix_spawn_file_actions_init(&fa);
+  const std::string log = dir_ + "/xvfb.log";
   posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&fa, 2, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   pid_t pid = -1;
   int rc = writeEnd < 0 ? -1 : posix_spawnp(&pid, "Xvfb", &fa, nullptr, args.data(), environ);
   posix_spawn_file_actions_destroy(&fa);
@@ -108,11 +116,16 @@ DesktopSession::DesktopSession(TWindowManagerMode Mode) {
   if (rc == 0 && !number.empty()) {
     xvfb_ = pid;
     display_ = ":" + number;
-    char tmpl[] = "/tmp/morvane-e2e-XXXXXX";
-    if (char* d = mkdtemp(tmpl)) dir_ = d;
     // The number comes as soon as Xvfb listens; it takes clients a little
-    // later (a display that never does fails the tests that use it).
-    for (int waited = 0; waited < 10000 && !Run({"xdotool", "getdisplaygeometry"}); waited += 50) Pause(50);
+    // later (a display that never does fails the tests that use it, and
+    // shows what Xvfb said).
+    int waited = 0;
+    for (; waited < 10000 && !Run({"xdotool", "getdisplaygeometry"}); waited += 50) Pause(50);
+    if (waited >= 10000) {
+      std::ifstream said(log);
+      std::fprintf(stderr, "display %s took no client; Xvfb said:\n%s\n", display_.c_str(),
+                   std::string(std::istreambuf_iterator<char>(said), {}).c_str());
+    }
     if (Mode == TWindowManagerMode::Openbox) StartWindowManager();
     return;
   }
