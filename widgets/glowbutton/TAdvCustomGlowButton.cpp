@@ -7,7 +7,6 @@
 #include "TAdvGlowButtonActionLink.h"
 #include "core/TStringList.h"
 #include "graphics/TBitmap.h"
-#include "graphics/TSavedCanvasState.h"
 #include "os/SystemInfo.h"
 #include "pager/TShortCutHintWindow.h"
 #include "picture/TGDIPPicture.h"
@@ -15,6 +14,7 @@
 #include "ui/TActionList.h"
 #include "ui/TApplication.h"
 #include "ui/Accelerator.h"
+#include "ui/PaintParentImage.h"
 #include "ui/TCustomImageList.h"
 #include "ui/TPopupMenu.h"
 
@@ -425,20 +425,6 @@ TGlowFace TAdvCustomGlowButton::BuildFace(TButtonSizeState State, TFont& FontCop
   return f;
 }
 
-void TAdvCustomGlowButton::PaintParentImage(TCanvas& C, std::initializer_list<TRect> Excluded) {
-  TWinControl* p = Parent();
-  if (!p || !C.HandleAllocated()) return;
-  TSavedCanvasState saved(&C);
-  C.IntersectClipRect(ClientRect());
-  for (const TRect& r : Excluded) C.ExcludeClipRect(r);
-  // The parent paints in its own coordinates, where this button sits at
-  // (Left, Top).
-  C.MoveWindowOrg(-Left(), -Top());
-  const intptr_t dc = reinterpret_cast<intptr_t>(C.Handle());
-  p->Perform(WM_ERASEBKGND, dc);
-  p->Perform(WM_PAINT, dc);
-}
-
 void TAdvCustomGlowButton::Paint() {
   // The canvas draws straight into the window's back buffer, which is the
   // off-screen bitmap of this paint: the window shows it in one piece
@@ -446,7 +432,7 @@ void TAdvCustomGlowButton::Paint() {
   TCanvas* c = Canvas();
   const TRect r = ClientRect();
   auto alive = AliveToken();
-  if (transparent_ && !hot_) PaintParentImage(*c, {});
+  if (transparent_ && !hot_ && Parent()) PaintParentImage(*this, *Parent(), *c);
 
   const TGlowLookInputs in = LookInputs();
   const TGlowLook look = ResolveGlowLook(*appearance_, in);
@@ -474,9 +460,9 @@ void TAdvCustomGlowButton::Paint() {
   if (Parent() && rounded_ && (!transparent_ || hot_ || in.State == gisDown || hotLook_)) {
     const int w = r.Width(), h = r.Height();
     switch (position_) {
-      case bpStandalone: PaintParentImage(*c, {{1, 0, w - 1, h}, {0, 1, w, h - 1}}); break;
-      case bpLeft: PaintParentImage(*c, {{1, 0, w, h}, {0, 1, w, h - 1}}); break;
-      case bpRight: PaintParentImage(*c, {{0, 0, w - 1, h}, {0, 1, w, h - 1}}); break;
+      case bpStandalone: PaintParentImage(*this, *Parent(), *c, {{1, 0, w - 1, h}, {0, 1, w, h - 1}}); break;
+      case bpLeft: PaintParentImage(*this, *Parent(), *c, {{1, 0, w, h}, {0, 1, w, h - 1}}); break;
+      case bpRight: PaintParentImage(*this, *Parent(), *c, {{0, 0, w - 1, h}, {0, 1, w, h - 1}}); break;
       case bpMiddle: break;
     }
   }

@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -250,9 +249,6 @@ class TAdvCustomGlowButton : public TCustomControl, public IStyleReceiver {
   // Measures and resizes when AutoSize is on and the layout is not loading.
   void RequestMeasure();
   TGlowFace BuildFace(TButtonSizeState State, TFont& FontCopy, const TBitmap* Glyph) const;
-  // Paints the parent into the canvas, clipped to the client area less
-  // the rectangles of Excluded.
-  void PaintParentImage(TCanvas& Canvas, std::initializer_list<TRect> Excluded);
   TButtonLayout LayoutFor(TButtonSizeState State) const;
   TDropDownPosition DropDownPositionFor(TButtonSizeState State) const;
 
