@@ -34,6 +34,18 @@ constexpr uint32_t WM_CANCELMODE = 0x001F;
 constexpr uint32_t WM_SETCURSOR = 0x0020;
 constexpr uint32_t WM_GETMINMAXINFO = 0x0024;
 constexpr uint32_t WM_NCHITTEST = 0x0084;
+// Mouse messages outside the client area: WParam the hit-test code,
+// LParam the screen point.
+constexpr uint32_t WM_NCMOUSEMOVE = 0x00A0;
+constexpr uint32_t WM_NCLBUTTONDOWN = 0x00A1;
+constexpr uint32_t WM_NCLBUTTONUP = 0x00A2;
+constexpr uint32_t WM_NCLBUTTONDBLCLK = 0x00A3;
+constexpr uint32_t WM_NCRBUTTONDOWN = 0x00A4;
+constexpr uint32_t WM_NCRBUTTONUP = 0x00A5;
+constexpr uint32_t WM_NCRBUTTONDBLCLK = 0x00A6;
+constexpr uint32_t WM_NCMBUTTONDOWN = 0x00A7;
+constexpr uint32_t WM_NCMBUTTONUP = 0x00A8;
+constexpr uint32_t WM_NCMBUTTONDBLCLK = 0x00A9;
 constexpr uint32_t WM_GETDLGCODE = 0x0087;
 constexpr uint32_t WM_KEYDOWN = 0x0100;
 constexpr uint32_t WM_KEYUP = 0x0101;
@@ -144,6 +156,8 @@ constexpr int SC_MINIMIZE = 0xF020;
 constexpr int SC_MAXIMIZE = 0xF030;
 constexpr int SC_CLOSE = 0xF060;
 constexpr int SC_RESTORE = 0xF120;
+constexpr int SC_MOUSEMENU = 0xF090;  // the system menu at LParam's screen point
+constexpr int SC_KEYMENU = 0xF100;    // LParam ' ': the system menu from the keyboard
 
 // WM_GETDLGCODE answers.
 constexpr int DLGC_WANTARROWS = 0x0001;

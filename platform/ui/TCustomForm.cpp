@@ -1,5 +1,7 @@
 #include "TCustomForm.h"
 
+#include "SystemMenu.h"
+
 #include "TApplication.h"
 #include "graphics/TCanvas.h"
 
@@ -70,6 +72,12 @@ void TCustomForm::PlaceOnScreen() {
   SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2, Width(), Height());
 }
 
+void TCustomForm::ShowSystemMenu(TPoint Screen) {
+  auto alive = AliveToken();
+  const int command = TrackSystemMenu(*this, Screen);
+  if (command && IsAlive(alive)) Perform(WM_SYSCOMMAND, command, 0);
+}
+
 void TCustomForm::WndProc(TMessage& M) {
   switch (M.Msg) {
     case WM_CLOSE: Close(); return;
@@ -96,17 +104,38 @@ void TCustomForm::WndProc(TMessage& M) {
         OnDeactivate(this);
       }
       return;
+    case WM_NCLBUTTONDBLCLK:
+      // A double click on the caption maximises or restores, where the
+      // form may be maximised; on the system menu's box it closes.
+      if (M.WParam == HTCAPTION) {
+        const int command = windowState_ == wsNormal ? SC_MAXIMIZE : SC_RESTORE;
+        if (SystemCommandEnabled(*this, command)) Perform(WM_SYSCOMMAND, command, M.LParam);
+        return;
+      }
+      if (M.WParam == HTSYSMENU) {
+        Perform(WM_SYSCOMMAND, SC_CLOSE, M.LParam);
+        return;
+      }
+      break;
+    case WM_NCLBUTTONUP:
+      if (M.WParam == HTMAXBUTTON) {
+        Perform(WM_SYSCOMMAND, windowState_ == wsMaximized ? SC_RESTORE : SC_MAXIMIZE, M.LParam);
+        return;
+      }
+      break;
     case WM_SYSCOMMAND:
       switch (M.WParam & 0xFFF0) {
         case SC_CLOSE: Close(); return;
         case SC_MINIMIZE: SetWindowState(wsMinimized); return;
         case SC_MAXIMIZE: SetWindowState(wsMaximized); return;
         case SC_RESTORE: SetWindowState(wsNormal); return;
-        case SC_MOVE:
-          if (HandleAllocated() && Application) Application->Host().StartSystemMove(HostWindow());
+        case SC_KEYMENU:
+          if (M.LParam == ' ') ShowSystemMenu(ClientToScreen({0, 0}));
           return;
-        default: return;
+        case SC_MOUSEMENU: ShowSystemMenu(LParamToPoint(M.LParam)); return;
+        default: break;  // moving and sizing: the window's own handling
       }
+      break;
     case CM_DIALOGKEY: {
       bool alt = Application && Application->Windows().IsKeyDown(VK_MENU);
       bool ctrl = Application && Application->Windows().IsKeyDown(VK_CONTROL);

@@ -85,6 +85,8 @@ class TCustomForm : public TCustomControl {
   void CreateHandle() override;
   // The screen position chosen at the first showing.
   void PlaceOnScreen();
+  // Shows the system menu at the screen point and carries out its choice.
+  void ShowSystemMenu(TPoint Screen);
 
  private:
   TFormBorderStyle borderStyle_ = bsSizeable;

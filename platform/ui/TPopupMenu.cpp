@@ -241,13 +241,25 @@ void TPopupMenu::CloseMenu() {
 }
 
 void TPopupMenu::Popup(int X, int Y) {
-  if (!Application || window_) return;
+  auto alive = AliveToken();
+  // Closing the window runs handlers too; the item may not outlive them.
+  TWeak<TMenuItem> item = Open(X, Y);
+  if (IsAlive(alive) && item && item->Selectable()) item->Click();
+}
+
+TMenuItem* TPopupMenu::TrackPopup(int X, int Y) {
+  TWeak<TMenuItem> item = Open(X, Y);
+  return item && item->Selectable() ? item.Get() : nullptr;
+}
+
+TWeak<TMenuItem> TPopupMenu::Open(int X, int Y) {
+  if (!Application || window_) return nullptr;
   auto alive = AliveToken();
   if (OnPopup) {
     OnPopup(this);
-    if (!IsAlive(alive) || window_) return;
+    if (!IsAlive(alive) || window_) return nullptr;
   }
-  if (std::none_of(items_.begin(), items_.end(), [](const TMenuItem* i) { return i->Visible(); })) return;
+  if (std::none_of(items_.begin(), items_.end(), [](const TMenuItem* i) { return i->Visible(); })) return nullptr;
 
   TWindowManager& wm = Application->Windows();
   const TSize size = MenuSize();
@@ -257,12 +269,10 @@ void TPopupMenu::Popup(int X, int Y) {
 
   window_ = std::make_unique<TMenuWindow>(this);
   window_->SetBounds(left, top, size.cx, size.cy);
-  // Closing the window runs handlers too; the item may not outlive them.
-  TWeak<TMenuItem> item = Track();
-  if (IsAlive(alive) && item && item->Selectable()) item->Click();
+  return Track();
 }
 
-TMenuItem* TPopupMenu::Track() {
+TWeak<TMenuItem> TPopupMenu::Track() {
   TWindowManager& wm = Application->Windows();
   auto alive = AliveToken();
   done_ = false;
@@ -292,7 +302,7 @@ TMenuItem* TPopupMenu::Track() {
     Application->HandleMessage();
     if (!IsAlive(alive)) return nullptr;
   }
-  TMenuItem* item = chosen_;
+  TWeak<TMenuItem> item = chosen_;
   chosen_ = nullptr;
   return item;
 }

@@ -44,6 +44,9 @@ class TPopupMenu : public TComponent {
   // dismissed (Escape, Alt, a press outside it, CloseMenu). Returns at
   // once when the menu is already open or has no visible item.
   void Popup(int X, int Y);
+  // The same loop, but the chosen item is returned instead of clicked;
+  // nullptr when the menu was dismissed.
+  TMenuItem* TrackPopup(int X, int Y);
   bool IsOpen() const { return window_ != nullptr; }
   // Dismisses the open menu without choosing.
   void CloseMenu();
@@ -76,8 +79,11 @@ class TPopupMenu : public TComponent {
   void MoveHighlight(int Delta);
   void Choose(int Index);
   void Dismiss();
-  // Runs the menu loop over the window; the item chosen, if any.
-  TMenuItem* Track();
+  // Runs the menu loop over the window; the item chosen, if any (closing
+  // the window runs handlers, which may free it).
+  TWeak<TMenuItem> Track();
+  // Opens the window at (X, Y) and runs the loop; the item chosen.
+  TWeak<TMenuItem> Open(int X, int Y);
   int MenuWidth() const;
 
   std::vector<TMenuItem*> items_;
@@ -86,5 +92,5 @@ class TPopupMenu : public TComponent {
   std::unique_ptr<TMenuWindow> window_;
   int highlight_ = -1;
   bool done_ = false;
-  TMenuItem* chosen_ = nullptr;
+  TWeak<TMenuItem> chosen_;
 };

@@ -485,9 +485,40 @@ void TWinControl::WndProc(TMessage& M) {
 }
 
 void TWinControl::DefaultHandler(TMessage& M) {
+  const int hit = static_cast<int>(M.WParam);
   switch (M.Msg) {
     case WM_NCHITTEST: M.Result = HTCLIENT; return;
     case WM_GETDLGCODE: M.Result = 0; return;
+    // A press outside the client area becomes the system command of its
+    // place: a move from the caption, a resize from an edge, the system
+    // menu from its box; the caption boxes act on their release.
+    case WM_NCLBUTTONDOWN:
+      if (hit == HTCAPTION) Perform(WM_SYSCOMMAND, SC_MOVE + HTCAPTION, M.LParam);
+      else if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) Perform(WM_SYSCOMMAND, SC_SIZE + (hit - HTLEFT + 1), M.LParam);
+      else if (hit == HTSYSMENU) Perform(WM_SYSCOMMAND, SC_MOUSEMENU, M.LParam);
+      return;
+    case WM_NCLBUTTONUP:
+      if (hit == HTCLOSE) Perform(WM_SYSCOMMAND, SC_CLOSE, M.LParam);
+      else if (hit == HTMINBUTTON) Perform(WM_SYSCOMMAND, SC_MINIMIZE, M.LParam);
+      return;
+    case WM_NCRBUTTONUP:
+      if (hit == HTCAPTION || hit == HTSYSMENU) Perform(WM_SYSCOMMAND, SC_MOUSEMENU, M.LParam);
+      return;
+    case WM_SYSCHAR:
+      // Alt+Space: the system menu of the window the key was typed in.
+      if (M.WParam == ' ')
+        if (TCustomForm* form = ParentForm()) form->Perform(WM_SYSCOMMAND, SC_KEYMENU, ' ');
+      return;
+    case WM_SYSCOMMAND:
+      if (!IsTopLevel() || !HandleAllocated() || !Application) return;
+      if ((M.WParam & 0xFFF0) == SC_MOVE) {
+        Application->Host().StartSystemMove(HostWindow());
+      } else if ((M.WParam & 0xFFF0) == SC_SIZE) {
+        // The edge of the press; from the menu or the keyboard, the corner.
+        int edge = static_cast<int>(M.WParam & 0xF);
+        Application->Host().StartSystemResize(HostWindow(), edge ? HTLEFT + edge - 1 : HTBOTTOMRIGHT);
+      }
+      return;
     default: break;
   }
   TControl::DefaultHandler(M);

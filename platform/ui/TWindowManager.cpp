@@ -83,7 +83,10 @@ TCursor CursorForHitTest(int code) {
   }
 }
 
-bool IsSizingCode(int code) { return code >= HTLEFT && code <= HTBOTTOMRIGHT; }
+// The non-client messages of the left, right and middle buttons.
+constexpr uint32_t kNonClientDown[] = {WM_NCLBUTTONDOWN, WM_NCRBUTTONDOWN, WM_NCMBUTTONDOWN};
+constexpr uint32_t kNonClientUp[] = {WM_NCLBUTTONUP, WM_NCRBUTTONUP, WM_NCMBUTTONUP};
+constexpr uint32_t kNonClientDoubleClick[] = {WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDBLCLK, WM_NCMBUTTONDBLCLK};
 
 bool IsLockKey(uint16_t key) { return key == VK_CAPITAL || key == VK_NUMLOCK || key == VK_SCROLL; }
 
@@ -346,6 +349,18 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
     if (w == top) hit = static_cast<int>(top->Perform(WM_NCHITTEST, 0, PointToLParam(E.Screen)));
     target = w;
   }
+  // Outside the client area the window gets the non-client messages of the
+  // place, with its hit-test code.
+  const bool nonClient =
+      target == top && hit != HTCLIENT && hit != HTNOWHERE && hit != HTTRANSPARENT && hit != HTERROR;
+  if (nonClient && E.Kind != hmMove && E.Kind != hmWheel) {
+    const int button = E.Button == mbLeft ? 0 : E.Button == mbRight ? 1 : 2;
+    const uint32_t msg = E.Kind == hmRelease       ? kNonClientUp[button]
+                         : E.Kind == hmDoubleClick ? kNonClientDoubleClick[button]
+                                                   : kNonClientDown[button];
+    Application->Guarded([&] { top->Perform(msg, hit, PointToLParam(E.Screen)); });
+    return;
+  }
   switch (E.Kind) {
     case hmMove: {
       TCursor cursor = CursorForHitTest(hit);
@@ -355,16 +370,12 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
         win->cursor = cursor;
         host_.SetCursor(win->host, cursor);
       }
-      if (target) DeliverMouse(target, WM_MOUSEMOVE, E.Screen, keys);
+      if (nonClient) Application->Guarded([&] { top->Perform(WM_NCMOUSEMOVE, hit, PointToLParam(E.Screen)); });
+      else if (target) DeliverMouse(target, WM_MOUSEMOVE, E.Screen, keys);
       return;
     }
     case hmPress:
     case hmDoubleClick: {
-      if (!capture_ && target == top && hit != HTCLIENT && E.Button == mbLeft) {
-        if (hit == HTCAPTION) host_.StartSystemMove(win->host);
-        else if (IsSizingCode(hit)) host_.StartSystemResize(win->host, hit);
-        return;
-      }
       if (!target) return;
       bool dbl = E.Kind == hmDoubleClick && target->ControlStyle().Contains(csDoubleClicks);
       uint32_t msg = E.Button == mbLeft    ? (dbl ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
