@@ -43,10 +43,14 @@ class THeadlessHost : public IHost {
   void SetMask(THostWindow Window, const TRegion* Region) override;
   void Present(THostWindow Window, const TBitmap& BackBuffer, const TRegion& Dirty) override;
   void SetCursor(THostWindow Window, TCursor Cursor) override;
-  void StartSystemMove(THostWindow Window) override { ++SystemMoves; }
-  void StartSystemResize(THostWindow Window, int HitTest) override {
+  bool StartSystemMove(THostWindow Window) override {
+    ++SystemMoves;
+    return DesktopMoves;
+  }
+  bool StartSystemResize(THostWindow Window, int HitTest) override {
     ++SystemResizes;
     LastResizeHitTest = HitTest;
+    return DesktopMoves;
   }
   void Activate(THostWindow Window) override;
   void SetMouseGrab(THostWindow Window, bool Grab) override;
@@ -83,6 +87,9 @@ class THeadlessHost : public IHost {
   std::function<void()> OnIdle;
 
   int SystemMoves = 0;
+  // Whether the desktop takes system moves and resizes (a window manager
+  // does; a bare X server does not, and the platform moves the window).
+  bool DesktopMoves = true;
   int SystemResizes = 0;
   int LastResizeHitTest = 0;
 

@@ -282,19 +282,20 @@ void TQtHost::SetCursor(THostWindow Window, TCursor Cursor) {
   if (TQtHostWindow* w = Find(Window)) w->setCursor(QCursor(ShapeOf(Cursor)));
 }
 
-void TQtHost::StartSystemMove(THostWindow Window) {
-  if (TQtHostWindow* w = Find(Window)) w->startSystemMove();
+bool TQtHost::StartSystemMove(THostWindow Window) {
+  TQtHostWindow* w = Find(Window);
+  return w && w->startSystemMove();
 }
 
-void TQtHost::StartSystemResize(THostWindow Window, int HitTest) {
+bool TQtHost::StartSystemResize(THostWindow Window, int HitTest) {
   TQtHostWindow* w = Find(Window);
-  if (!w) return;
+  if (!w) return false;
   Qt::Edges edges;
   if (HitTest == HTLEFT || HitTest == HTTOPLEFT || HitTest == HTBOTTOMLEFT) edges |= Qt::LeftEdge;
   if (HitTest == HTRIGHT || HitTest == HTTOPRIGHT || HitTest == HTBOTTOMRIGHT) edges |= Qt::RightEdge;
   if (HitTest == HTTOP || HitTest == HTTOPLEFT || HitTest == HTTOPRIGHT) edges |= Qt::TopEdge;
   if (HitTest == HTBOTTOM || HitTest == HTBOTTOMLEFT || HitTest == HTBOTTOMRIGHT) edges |= Qt::BottomEdge;
-  if (edges) w->startSystemResize(edges);
+  return edges && w->startSystemResize(edges);
 }
 
 void TQtHost::Activate(THostWindow Window) {

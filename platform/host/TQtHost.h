@@ -26,8 +26,8 @@ class TQtHost : public IHost {
   void SetMask(THostWindow Window, const TRegion* Region) override;
   void Present(THostWindow Window, const TBitmap& BackBuffer, const TRegion& Dirty) override;
   void SetCursor(THostWindow Window, TCursor Cursor) override;
-  void StartSystemMove(THostWindow Window) override;
-  void StartSystemResize(THostWindow Window, int HitTest) override;
+  bool StartSystemMove(THostWindow Window) override;
+  bool StartSystemResize(THostWindow Window, int HitTest) override;
   void Activate(THostWindow Window) override;
   void SetMouseGrab(THostWindow Window, bool Grab) override;
   std::vector<TMonitor> Monitors() const override;

@@ -86,9 +86,12 @@ class IHost {
   // The back buffer's Dirty area changed; show it.
   virtual void Present(THostWindow Window, const TBitmap& BackBuffer, const TRegion& Dirty) = 0;
   virtual void SetCursor(THostWindow Window, TCursor Cursor) = 0;
-  virtual void StartSystemMove(THostWindow Window) = 0;
+  // Asks the desktop to move the window with the pointer while the button
+  // that is down stays down; false when it cannot (no window manager).
+  virtual bool StartSystemMove(THostWindow Window) = 0;
   // HitTest is one of the HTLEFT ... HTBOTTOMRIGHT codes.
-  virtual void StartSystemResize(THostWindow Window, int HitTest) = 0;
+  // The same for a resize from an edge or corner.
+  virtual bool StartSystemResize(THostWindow Window, int HitTest) = 0;
   virtual void Activate(THostWindow Window) = 0;
   // Keeps the mouse's events going to Window wherever the pointer is,
   // while a control in it holds the capture (pop-ups grab on their own).

@@ -511,12 +511,15 @@ void TWinControl::DefaultHandler(TMessage& M) {
       return;
     case WM_SYSCOMMAND:
       if (!IsTopLevel() || !HandleAllocated() || !Application) return;
+      // The desktop moves or resizes the window where it can; elsewhere the
+      // platform does, while the pointer moves.
       if ((M.WParam & 0xFFF0) == SC_MOVE) {
-        Application->Host().StartSystemMove(HostWindow());
+        if (!Application->Host().StartSystemMove(HostWindow())) Application->Windows().BeginFrameDrag(this, HTCAPTION);
       } else if ((M.WParam & 0xFFF0) == SC_SIZE) {
         // The edge of the press; from the menu or the keyboard, the corner.
-        int edge = static_cast<int>(M.WParam & 0xF);
-        Application->Host().StartSystemResize(HostWindow(), edge ? HTLEFT + edge - 1 : HTBOTTOMRIGHT);
+        const int edge = static_cast<int>(M.WParam & 0xF);
+        const int hit = edge ? HTLEFT + edge - 1 : HTBOTTOMRIGHT;
+        if (!Application->Host().StartSystemResize(HostWindow(), hit)) Application->Windows().BeginFrameDrag(this, hit);
       }
       return;
     default: break;

@@ -1,6 +1,7 @@
 #include "TWindowManager.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "TApplication.h"
 #include "TCustomForm.h"
@@ -321,11 +322,38 @@ bool TWindowManager::AcceptsInput(const TWinControl* TopLevel) const {
   return TopLevel == modal || !dynamic_cast<const TCustomForm*>(TopLevel);
 }
 
+void TWindowManager::BeginFrameDrag(TWinControl* TopLevel, int Hit) {
+  assert(TopLevel && TopLevel->IsTopLevel());
+  frameDrag_ = {TopLevel, Hit, lastCursor_, TopLevel->BoundsRect()};
+}
+
+TRect TWindowManager::DraggedFrame(const TRect& Start, int Hit, TPoint Delta) {
+  constexpr int kMin = 32;
+  if (Hit == HTCAPTION) return Start.Offset(Delta.X, Delta.Y);
+  TRect r = Start;
+  if (Hit == HTLEFT || Hit == HTTOPLEFT || Hit == HTBOTTOMLEFT) r.Left = std::min(r.Left + Delta.X, r.Right - kMin);
+  if (Hit == HTRIGHT || Hit == HTTOPRIGHT || Hit == HTBOTTOMRIGHT) r.Right = std::max(r.Right + Delta.X, r.Left + kMin);
+  if (Hit == HTTOP || Hit == HTTOPLEFT || Hit == HTTOPRIGHT) r.Top = std::min(r.Top + Delta.Y, r.Bottom - kMin);
+  if (Hit == HTBOTTOM || Hit == HTBOTTOMLEFT || Hit == HTBOTTOMRIGHT) r.Bottom = std::max(r.Bottom + Delta.Y, r.Top + kMin);
+  return r;
+}
+
 void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
   Window* win = Find(HostWin);
   if (!win || !Application) return;
   lastCursor_ = E.Screen;
   if (E.Kind != hmLeave) SyncKeyState(E.Shift, true);
+  // While the platform moves or resizes a window itself, the pointer moves
+  // the window and the next release or press ends it.
+  if (TWinControl* dragged = frameDrag_.Window.Get(); dragged && E.Kind != hmLeave && E.Kind != hmWheel) {
+    if (E.Kind == hmMove) {
+      const TRect r = DraggedFrame(frameDrag_.Bounds, frameDrag_.Hit, E.Screen - frameDrag_.Start);
+      Application->Guarded([&] { dragged->SetBounds(r.Left, r.Top, r.Width(), r.Height()); });
+    } else {
+      frameDrag_ = {};
+    }
+    return;
+  }
   if (E.Kind == hmLeave) {
     win->cursorInside = false;
     Application->Guarded([&] { UpdateMouseControl(); });

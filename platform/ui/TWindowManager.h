@@ -77,6 +77,15 @@ class TWindowManager : public IHostListener {
   // handled so far.
   bool IsKeyDownNow(uint16_t Key) const { return host_.IsKeyDown(Key); }
 
+  // Moves (Hit HTCAPTION) or resizes from an edge or corner a top-level
+  // window with the pointer, for a desktop that cannot: the window follows
+  // the pointer until a button is released or pressed.
+  void BeginFrameDrag(TWinControl* TopLevel, int Hit);
+  bool FrameDragging() const { return frameDrag_.Window.Get() != nullptr; }
+  // Start's rectangle with the side or sides of Hit (or all, for
+  // HTCAPTION) moved by Delta, never smaller than 32 x 32.
+  static TRect DraggedFrame(const TRect& Start, int Hit, TPoint Delta);
+
   // Modal forms: while one is shown, only it takes input.
   void PushModal(TCustomForm* Form);
   void PopModal(TCustomForm* Form);
@@ -121,5 +130,11 @@ class TWindowManager : public IHostListener {
   THostWindow mouseGrab_ = 0;
   std::array<uint8_t, 256> keyState_{};
   TPoint lastCursor_;
+  struct TFrameDrag {
+    TWeak<TWinControl> Window;
+    int Hit = 0;
+    TPoint Start;  // the pointer, on the screen
+    TRect Bounds;  // the window's, at the start
+  } frameDrag_;
   uint64_t paintCount_ = 0;
 };

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -251,6 +252,32 @@ std::optional<std::string> DesktopSession::ScreenShot(const std::string& Name) {
 std::string DesktopSession::PixelOf(const std::string& Shot, int X, int Y) {
   auto out = Run({"convert", Shot, "-format", "%[pixel:p{" + std::to_string(X) + "," + std::to_string(Y) + "}]", "info:"});
   return out ? *out : std::string();
+}
+
+TWindowGeometry DesktopSession::Geometry(const std::string& WindowId) {
+  TWindowGeometry g;
+  auto out = Run({"xwininfo", "-id", WindowId});
+  if (!out) return g;
+  auto field = [&](const char* Name) {
+    size_t at = out->find(Name);
+    return at == std::string::npos ? 0 : std::atoi(out->c_str() + at + std::strlen(Name));
+  };
+  g.X = field("Absolute upper-left X:");
+  g.Y = field("Absolute upper-left Y:");
+  g.Width = field("Width:");
+  g.Height = field("Height:");
+  return g;
+}
+
+void DesktopSession::Drag(int FromX, int FromY, int ToX, int ToY) {
+  Run({"xdotool", "mousemove", std::to_string(FromX), std::to_string(FromY), "mousedown", "1"});
+  for (int step = 1; step <= 4; ++step) {
+    Pause(50);
+    MoveMouse(FromX + (ToX - FromX) * step / 4, FromY + (ToY - FromY) * step / 4);
+  }
+  Pause(100);
+  Run({"xdotool", "mouseup", "1"});
+  Pause(100);
 }
 
 void DesktopSession::Click(int X, int Y) {

@@ -17,6 +17,11 @@ inline void PrintTo(TWindowManagerMode Mode, std::ostream* Out) {
   *Out << (Mode == TWindowManagerMode::None ? "no window manager" : "openbox");
 }
 
+// Where a window's client area lies on the screen, and its size.
+struct TWindowGeometry {
+  int X = 0, Y = 0, Width = 0, Height = 0;
+};
+
 class DesktopSession {
  public:
   // Starts Xvfb, and openbox on it when asked; Available() is false when
@@ -45,7 +50,13 @@ class DesktopSession {
 
   // The id of the visible top-level window with this exact title.
   std::optional<std::string> FindWindow(const std::string& Title);
+  // Read with xwininfo, which is right under a reparenting window manager
+  // (xdotool's position is off by the frame there).
+  TWindowGeometry Geometry(const std::string& WindowId);
   void Click(int X, int Y);
+  // Presses the left button at From, moves the pointer to To in steps and
+  // releases it there.
+  void Drag(int FromX, int FromY, int ToX, int ToY);
   // Moves the pointer without pressing anything.
   void MoveMouse(int X, int Y);
   void Key(const std::string& Name);

@@ -32,22 +32,6 @@ std::string ProgramUnderTest() {
   return chosen && *chosen ? chosen : MORVANE_BINARY;
 }
 
-struct Geometry {
-  int x = 0, y = 0;
-};
-
-// Where the window's client area lies on the screen (xwininfo's answer is
-// right under a reparenting window manager, where xdotool's is not).
-Geometry WindowPosition(DesktopSession& desk, const std::string& id) {
-  Geometry g;
-  if (auto out = desk.Run({"xwininfo", "-id", id})) {
-    size_t x = out->find("Absolute upper-left X:"), y = out->find("Absolute upper-left Y:");
-    if (x != std::string::npos) g.x = std::atoi(out->c_str() + x + 22);
-    if (y != std::string::npos) g.y = std::atoi(out->c_str() + y + 22);
-  }
-  return g;
-}
-
 // The first line of a file that another process writes, once it is there.
 std::optional<std::string> LineOf(const std::filesystem::path& File, int TimeoutMs) {
   for (int waited = 0; waited <= TimeoutMs; waited += 50) {
@@ -90,19 +74,19 @@ TEST_P(RealWindow, KillEndsTheSelectedVictimAndTheProgramGoesOn) {
   ASSERT_GT(space, 0);
   auto window = desk.FindWindow("Morvane");
   ASSERT_TRUE(window) << "the window titled Morvane did not appear";
-  Geometry at = WindowPosition(desk, *window);
+  TWindowGeometry at = desk.Geometry(*window);
   EXPECT_TRUE(desk.WaitForColours(*window, 20)) << "the window stayed blank";
 
-  desk.Click(at.x + kFirstListRow.X, at.y + kFirstListRow.Y);
+  desk.Click(at.X + kFirstListRow.X, at.Y + kFirstListRow.Y);
   desk.Key("v");
-  desk.Click(at.x + kKillButton.X, at.y + kKillButton.Y);
+  desk.Click(at.X + kKillButton.X, at.Y + kKillButton.Y);
 
   std::optional<int> status = VictimStatus(victimStatus, 10000);
   ASSERT_TRUE(status) << "the victim was still running";
   EXPECT_TRUE(WIFSIGNALED(*status) && WTERMSIG(*status) == SIGKILL);
   EXPECT_EQ(waitpid(space, nullptr, WNOHANG), 0) << "the program ended";
 
-  desk.Click(at.x + kCloseButton.X, at.y + kCloseButton.Y);
+  desk.Click(at.X + kCloseButton.X, at.Y + kCloseButton.Y);
   std::optional<int> appStatus = desk.WaitOrKill(space, 10000);
   ASSERT_TRUE(appStatus) << "Close did not end the program";
   EXPECT_TRUE(WIFEXITED(*appStatus) && WEXITSTATUS(*appStatus) == 0);
@@ -124,27 +108,27 @@ TEST_P(RealWindow, HelpOpensTheProgramsHelpFileFromAnyFolder) {
   ASSERT_GT(app, 0);
   auto window = desk.FindWindow("Morvane");
   ASSERT_TRUE(window) << "the window titled Morvane did not appear";
-  Geometry at = WindowPosition(desk, *window);
+  TWindowGeometry at = desk.Geometry(*window);
   ASSERT_TRUE(desk.WaitForColours(*window, 20)) << "the window stayed blank";
 
   // The pointer resting on Help lights it up (a screenshot of the whole
   // screen, after the glow's fade).
   auto before = desk.ScreenShot("before-hover");
-  desk.MoveMouse(at.x + kHelpButton.X, at.y + kHelpButton.Y);
+  desk.MoveMouse(at.X + kHelpButton.X, at.Y + kHelpButton.Y);
   std::this_thread::sleep_for(std::chrono::milliseconds(600));
   auto after = desk.ScreenShot("hovered");
   ASSERT_TRUE(before && after);
-  EXPECT_NE(desk.PixelOf(*before, at.x + kHelpButton.X, at.y + 64), desk.PixelOf(*after, at.x + kHelpButton.X, at.y + 64))
+  EXPECT_NE(desk.PixelOf(*before, at.X + kHelpButton.X, at.Y + 64), desk.PixelOf(*after, at.X + kHelpButton.X, at.Y + 64))
       << "the button did not light up under the pointer";
 
-  desk.Click(at.x + kHelpButton.X, at.y + kHelpButton.Y);
+  desk.Click(at.X + kHelpButton.X, at.Y + kHelpButton.Y);
   std::optional<std::string> file = LineOf(opened, 10000);
   ASSERT_TRUE(file) << "the opener was not started";
   EXPECT_EQ(std::filesystem::path(*file).filename(), "morvane.chm");
   EXPECT_TRUE(std::filesystem::path(*file).is_absolute()) << *file;
   EXPECT_TRUE(std::filesystem::exists(*file)) << *file;
 
-  desk.Click(at.x + kCloseButton.X, at.y + kCloseButton.Y);
+  desk.Click(at.X + kCloseButton.X, at.Y + kCloseButton.Y);
   std::optional<int> status = desk.WaitOrKill(app, 10000);
   ASSERT_TRUE(status) << "Close did not end the program";
   EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0);

@@ -118,6 +118,35 @@ TEST_F(NonClient, APressOutsideTheClientAreaBecomesTheSystemCommandOfItsPlace) {
   EXPECT_EQ(form->got, (Got{{WM_NCMOUSEMOVE, HTCAPTION}}));
 }
 
+// Without a window manager the desktop cannot move a window: the window
+// follows the pointer while the button is held, and stops on its release.
+TEST_F(NonClient, WhereTheDesktopCannotMoveOrResizeThePlatformDoesWhileTheButtonIsHeld) {
+  desk.Host().DesktopMoves = false;
+  const struct {
+    TPoint At;  // in the client area
+    TPoint By;
+    TRect Expected;
+  } cases[] = {
+      {{150, 10}, {40, 30}, {140, 130, 440, 330}},     // caption: moved
+      {{298, 100}, {50, -20}, {100, 100, 450, 300}},   // right edge: wider only
+      {{296, 196}, {-20, -10}, {100, 100, 380, 290}},  // corner: both ways
+      {{1, 100}, {400, 0}, {368, 100, 400, 300}},      // left edge past the right: 32 wide
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.At.X);
+    form->SetBounds(100, 100, 300, 200);
+    const TPoint start = HeadlessDesktop::ScreenPoint(form, c.At);
+    desk.Host().MoveMouse(start);
+    desk.Press();
+    desk.Host().MoveMouse(start + TPoint{c.By.X / 2, c.By.Y / 2});
+    desk.Host().MoveMouse(start + c.By);
+    EXPECT_EQ(form->BoundsRect(), c.Expected);
+    desk.Release();
+    desk.Host().MoveMouse(start + c.By + TPoint{7, 7});
+    EXPECT_EQ(form->BoundsRect(), c.Expected) << "still following after the release";
+  }
+}
+
 TEST_F(NonClient, ASeeThroughChildLetsTheCaptionThrough) {
   auto* child = new SeeThrough(form);
   child->SetParent(form);
