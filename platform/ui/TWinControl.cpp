@@ -247,6 +247,19 @@ void TWinControl::CreateHandle() {
   hp.InputTransparent = (p.ExStyle & WS_EX_TRANSPARENT) != 0;
   if (TCustomForm* owner = Parent() ? Parent()->ParentForm() : nullptr) hp.Transient = owner->HostWindow();
   hostWindow_ = Application->Windows().Attach(this, hp);
+  if (windowRgn_ && hostWindow_) Application->Host().SetMask(hostWindow_, windowRgn_.get());
+}
+
+void TWinControl::SetWindowRgn(const TRegion* Region) {
+  if (Region ? windowRgn_ && *windowRgn_ == *Region : !windowRgn_) return;
+  windowRgn_ = Region ? std::make_unique<TRegion>(*Region) : nullptr;
+  if (IsTopLevel()) {
+    if (HandleAllocated() && Application) Application->Host().SetMask(HostWindow(), windowRgn_.get());
+  } else if (Parent()) {
+    // What the old or the new shape uncovers is the parent's to paint.
+    Parent()->InvalidateRect(BoundsRect(), true);
+  }
+  Invalidate();
 }
 
 void TWinControl::DestroyHandle() {

@@ -58,6 +58,11 @@ class TWinControl : public TControl {
   // The creation parameters the host makes a top-level window from.
   virtual void CreateParams(TCreateParams& Params) const;
   bool HandleAllocated() const { return hostWindow_ != 0; }
+  // The window's shape in its own coordinates; nullptr for its whole
+  // rectangle. Outside it the window shows nothing and takes no input:
+  // what lies behind shows and takes the mouse there.
+  const TRegion* WindowRgn() const { return windowRgn_.get(); }
+  void SetWindowRgn(const TRegion* Region);
   uint32_t HostWindow() const { return hostWindow_; }
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   TPoint ClientOrigin() const override;
@@ -119,6 +124,7 @@ class TWinControl : public TControl {
   int alignDisabled_ = 0;
   bool alignPending_ = false;
   uint32_t hostWindow_ = 0;
+  std::unique_ptr<TRegion> windowRgn_;
   bool hostShown_ = false;
   TRegion updateRegion_;
   bool eraseRequested_ = false;

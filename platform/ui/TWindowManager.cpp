@@ -32,11 +32,18 @@ bool IsChildWindow(const TControl* c, const TWinControl** out) {
 // The part of Control's client area that shows: inside every parent, not
 // under a windowed sibling above it (or above a parent), and not under
 // its own windowed children.
+// The area a child window covers in its parent: its rectangle, or its shape.
+TRegion Footprint(const TWinControl* Window) {
+  if (const TRegion* shape = Window->WindowRgn()) return shape->Translated(Window->Left(), Window->Top());
+  return TRegion(Window->BoundsRect());
+}
+
 TRegion VisibleRegion(const TWinControl* Control) {
   TRegion r(Control->ClientRect());
+  if (const TRegion* shape = Control->WindowRgn()) r = r.Intersected(*shape);
   for (int i = 0; i < Control->ControlCount(); ++i) {
     const TWinControl* w;
-    if (IsChildWindow(Control->Controls(i), &w) && w->Visible()) r.Subtract(w->BoundsRect());
+    if (IsChildWindow(Control->Controls(i), &w) && w->Visible()) r = r.Subtracted(Footprint(w));
   }
   TPoint off;
   const TWinControl* cur = Control;
@@ -53,7 +60,7 @@ TRegion VisibleRegion(const TWinControl* Control) {
         continue;
       }
       const TWinControl* w;
-      if (above && IsChildWindow(s, &w) && w->Visible()) r.Subtract(w->BoundsRect().Offset(-off.X, -off.Y));
+      if (above && IsChildWindow(s, &w) && w->Visible()) r = r.Subtracted(Footprint(w).Translated(-off.X, -off.Y));
     }
     cur = p;
   }
@@ -272,7 +279,8 @@ TWinControl* TWindowManager::HitTestWindow(TWinControl* Root, TPoint Screen, boo
     if (!IsChildWindow(Root->Controls(i), &cw)) continue;
     auto* w = const_cast<TWinControl*>(cw);
     if (!w->Visible() || (!w->Enabled() && !AllowDisabled)) continue;
-    if (!w->ClientRect().Contains(w->ScreenToClient(Screen))) continue;
+    const TPoint p = w->ScreenToClient(Screen);
+    if (!w->ClientRect().Contains(p) || (w->WindowRgn() && !w->WindowRgn()->Contains(p))) continue;
     if (TWinControl* hit = HitTestWindow(w, Screen, AllowDisabled)) return hit;
   }
   if (!Root->IsTopLevel() && Root->Perform(WM_NCHITTEST, 0, PointToLParam(Screen)) == HTTRANSPARENT) return nullptr;
@@ -284,6 +292,7 @@ TControl* TWindowManager::FindControlAt(TPoint Screen, bool AllowDisabled) const
   for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
     TWinControl* top = (*it)->control;
     if (!top->Showing() || !top->BoundsRect().Contains(Screen)) continue;
+    if (top->WindowRgn() && !top->WindowRgn()->Contains(Screen - top->BoundsRect().TopLeft())) continue;
     TCreateParams p;
     top->CreateParams(p);
     if (p.ExStyle & WS_EX_TRANSPARENT) continue;
