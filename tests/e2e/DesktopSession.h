@@ -3,6 +3,7 @@
 // ImageMagick commands that drive and photograph its windows.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
 #include <optional>
@@ -16,6 +17,13 @@ enum class TWindowManagerMode { None, Openbox };
 inline void PrintTo(TWindowManagerMode Mode, std::ostream* Out) {
   *Out << (Mode == TWindowManagerMode::None ? "no window manager" : "openbox");
 }
+
+// Runs each test of a suite parametrised by TWindowManagerMode on a bare X
+// server and under openbox, named Bare and Openbox.
+#define MORVANE_ON_EVERY_DESKTOP(Suite)                                                                 \
+  INSTANTIATE_TEST_SUITE_P(Desktops, Suite,                                                             \
+                           ::testing::Values(TWindowManagerMode::None, TWindowManagerMode::Openbox),   \
+                           [](const auto& Info) { return Info.param == TWindowManagerMode::None ? "Bare" : "Openbox"; })
 
 // Where a window's client area lies on the screen, and its size.
 struct TWindowGeometry {

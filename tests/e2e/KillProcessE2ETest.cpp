@@ -55,9 +55,7 @@ std::optional<int> VictimStatus(const std::filesystem::path& File, int TimeoutMs
 // Each real-window test runs on a bare X server and under a window manager.
 class RealWindow : public ::testing::TestWithParam<TWindowManagerMode> {};
 
-INSTANTIATE_TEST_SUITE_P(Desktops, RealWindow,
-                         ::testing::Values(TWindowManagerMode::None, TWindowManagerMode::Openbox),
-                         [](const auto& Info) { return Info.param == TWindowManagerMode::None ? "Bare" : "Openbox"; });
+MORVANE_ON_EVERY_DESKTOP(RealWindow);
 
 TEST_P(RealWindow, KillEndsTheSelectedVictimAndTheProgramGoesOn) {
   DesktopSession desk(GetParam());

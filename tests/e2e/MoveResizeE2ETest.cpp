@@ -11,9 +11,7 @@ namespace {
 
 class RealFrame : public ::testing::TestWithParam<TWindowManagerMode> {};
 
-INSTANTIATE_TEST_SUITE_P(Desktops, RealFrame,
-                         ::testing::Values(TWindowManagerMode::None, TWindowManagerMode::Openbox),
-                         [](const auto& Info) { return Info.param == TWindowManagerMode::None ? "Bare" : "Openbox"; });
+MORVANE_ON_EVERY_DESKTOP(RealFrame);
 
 TEST_P(RealFrame, ADragOnTheCaptionMovesTheWindowAndOneOnTheCornerResizesIt) {
   DesktopSession desk(GetParam());
