@@ -67,21 +67,24 @@ void THeadlessHost::SetShowState(THostWindow Window, THostShowState State) {
     }
     return;
   }
+  if (old == hssHidden) w.PresentsAtMap = w.Presents;
   // A desktop fits a maximised window to the work area and puts a
   // restored one back where it was.
-  bool notify = State == hssMinimized;
-  if (State == hssMaximized) {
+  bool notify = State == hssMinimized || State == hssMaximized || (State == hssNormal && old != hssHidden);
+  if (State == hssMaximized && ResizesMaximized) {
     if (old == hssNormal || old == hssHidden) w.RestoredBounds = w.Bounds;
     w.Bounds = monitors_.empty() ? w.Bounds : monitors_.front().WorkareaRect;
-    notify = true;
-  } else if (State == hssNormal && old != hssHidden) {
+  } else if (State == hssNormal && old != hssHidden && ResizesMaximized) {
     w.Bounds = w.RestoredBounds;
-    notify = true;
   }
   Raise(Window);
   if (notify && listener_) listener_->HostGeometryChanged(Window, w.Bounds, State);
   bool activates = w.Params.Kind == hwkFramed || w.Params.Kind == hwkFrameless;
   if (old == hssHidden && activates && State != hssMinimized) Activate(Window);
+}
+
+void THeadlessHost::SetTransient(THostWindow Window, THostWindow Owner) {
+  if (auto it = windows_.find(Window); it != windows_.end()) it->second.Params.Transient = Owner;
 }
 
 void THeadlessHost::SetTitle(THostWindow Window, const std::string& Title) {

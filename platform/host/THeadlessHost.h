@@ -26,6 +26,8 @@ class THeadlessHost : public IHost {
     TCursor Cursor = crDefault;
     size_t IconBytes = 0;
     int Presents = 0;
+    // Presents made before the window last went on screen; -1 before that.
+    int PresentsAtMap = -1;
     const TBitmap* Buffer = nullptr;
   };
 
@@ -38,6 +40,7 @@ class THeadlessHost : public IHost {
   void DestroyWindow(THostWindow Window) override;
   void SetBounds(THostWindow Window, const TRect& Bounds) override;
   void SetShowState(THostWindow Window, THostShowState State) override;
+  void SetTransient(THostWindow Window, THostWindow Owner) override;
   void SetTitle(THostWindow Window, const std::string& Title) override;
   void SetIcon(THostWindow Window, std::span<const uint8_t> Image) override;
   void SetMask(THostWindow Window, const TRegion* Region) override;
@@ -85,6 +88,10 @@ class THeadlessHost : public IHost {
   // Runs when a loop waits for input (modal loops); without it a wait is
   // a test error and raises.
   std::function<void()> OnIdle;
+
+  // False plays a bare X server: a window's state changes on request, but
+  // nothing fits a maximised window to the screen or restores its size.
+  bool ResizesMaximized = true;
 
   int SystemMoves = 0;
   // Whether the desktop takes system moves and resizes (a window manager

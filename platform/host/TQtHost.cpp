@@ -96,18 +96,27 @@ void Safely(F&& f) {
 
 class TQtHostWindow : public QRasterWindow {
  public:
-  TQtHostWindow(TQtHost& host, THostWindow id, const THostWindowParams& p) : host_(host), id_(id) {
-    Qt::WindowFlags flags;
-    switch (p.Kind) {
-      case hwkFramed: flags = Qt::Window; break;
-      case hwkFrameless: flags = Qt::Window | Qt::FramelessWindowHint; break;
-      case hwkPopup: flags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus; break;
-      case hwkMenu: flags = Qt::Popup | Qt::FramelessWindowHint; break;
-    }
-    if (p.InputTransparent) flags |= Qt::WindowTransparentForInput;
-    setFlags(flags);
+  TQtHostWindow(TQtHost& host, THostWindow id, const THostWindowParams& p) : host_(host), id_(id), params_(p) {
+    SetOwned(p.Transient != 0);
     setTitle(QString::fromStdString(p.Title));
     setGeometry(ToQRect(p.Bounds));
+  }
+
+  // An owned form is a dialog of its owner: kept above it, and left out of
+  // the taskbar by the desktop. Hints and menus are never managed by the
+  // desktop at all, so they stay on top and have no taskbar entry.
+  void SetOwned(bool owned) {
+    Qt::WindowFlags flags;
+    switch (params_.Kind) {
+      case hwkFramed: flags = owned ? Qt::Dialog : Qt::Window; break;
+      case hwkFrameless: flags = (owned ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint; break;
+      case hwkPopup:
+        flags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint;
+        break;
+      case hwkMenu: flags = Qt::Popup | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint; break;
+    }
+    if (params_.InputTransparent) flags |= Qt::WindowTransparentForInput;
+    if (flags != this->flags()) setFlags(flags);
   }
 
   void Show(const QImage* image) { image_ = image; }
@@ -200,6 +209,7 @@ class TQtHostWindow : public QRasterWindow {
 
   TQtHost& host_;
   THostWindow id_;
+  THostWindowParams params_;
 };
 
 struct TQtHost::Waker {
@@ -224,6 +234,20 @@ THostWindow TQtHost::CreateWindow(const THostWindowParams& Params) {
     if (TQtHostWindow* parent = Find(Params.Transient)) w->setTransientParent(parent);
   windows_[id] = w;
   return id;
+}
+
+TQtHost::TWindowTraits TQtHost::Traits(THostWindow Window) const {
+  TWindowTraits t;
+  TQtHostWindow* w = Find(Window);
+  if (!w) return t;
+  for (const auto& [id, other] : windows_)
+    if (other == w->transientParent()) t.Owner = id;
+  Qt::WindowFlags f = w->flags();
+  t.TaskbarEntry = w->type() == Qt::Window && !w->transientParent();
+  t.TakesFocus = !(f & Qt::WindowDoesNotAcceptFocus);
+  t.StaysOnTop = (f & Qt::WindowStaysOnTopHint) || w->type() == Qt::Popup || w->type() == Qt::ToolTip;
+  t.Mapped = w->isVisible();
+  return t;
 }
 
 void TQtHost::DestroyWindow(THostWindow Window) {
@@ -253,6 +277,14 @@ void TQtHost::SetShowState(THostWindow Window, THostShowState State) {
     case hssMinimized: w->showMinimized(); break;
     case hssMaximized: w->showMaximized(); break;
   }
+}
+
+void TQtHost::SetTransient(THostWindow Window, THostWindow Owner) {
+  TQtHostWindow* w = Find(Window);
+  if (!w) return;
+  TQtHostWindow* owner = Owner != Window ? Find(Owner) : nullptr;
+  w->SetOwned(owner != nullptr);
+  w->setTransientParent(owner);
 }
 
 void TQtHost::SetTitle(THostWindow Window, const std::string& Title) {

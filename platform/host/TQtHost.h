@@ -21,6 +21,7 @@ class TQtHost : public IHost {
   void DestroyWindow(THostWindow Window) override;
   void SetBounds(THostWindow Window, const TRect& Bounds) override;
   void SetShowState(THostWindow Window, THostShowState State) override;
+  void SetTransient(THostWindow Window, THostWindow Owner) override;
   void SetTitle(THostWindow Window, const std::string& Title) override;
   void SetIcon(THostWindow Window, std::span<const uint8_t> Image) override;
   void SetMask(THostWindow Window, const TRegion* Region) override;
@@ -34,6 +35,16 @@ class TQtHost : public IHost {
   TPoint CursorPos() const override;
   bool IsKeyDown(uint16_t Key) const override;
   void ProcessEvents(int TimeoutMs) override;
+
+  // What the desktop is told of a window (for tests of the host).
+  struct TWindowTraits {
+    THostWindow Owner = 0;       // its transient parent
+    bool TaskbarEntry = false;   // a plain top-level window of its own
+    bool TakesFocus = false;
+    bool StaysOnTop = false;
+    bool Mapped = false;
+  };
+  TWindowTraits Traits(THostWindow Window) const;
 
   // Called by the windows.
   IHostListener* Listener() const { return listener_; }

@@ -78,6 +78,9 @@ class IHost {
   virtual void DestroyWindow(THostWindow Window) = 0;
   virtual void SetBounds(THostWindow Window, const TRect& Bounds) = 0;
   virtual void SetShowState(THostWindow Window, THostShowState State) = 0;
+  // Makes Window belong to Owner (0: to none): it stays above its owner and
+  // gets no taskbar entry of its own.
+  virtual void SetTransient(THostWindow Window, THostWindow Owner) = 0;
   virtual void SetTitle(THostWindow Window, const std::string& Title) = 0;
   // The bytes of a PNG or BMP file; empty for none.
   virtual void SetIcon(THostWindow Window, std::span<const uint8_t> Image) = 0;

@@ -245,7 +245,8 @@ void TWinControl::CreateHandle() {
   hp.Kind = HostWindowKind(p);
   hp.DropShadow = (p.WindowClassStyle & CS_DROPSHADOW) != 0;
   hp.InputTransparent = (p.ExStyle & WS_EX_TRANSPARENT) != 0;
-  if (TCustomForm* owner = Parent() ? Parent()->ParentForm() : nullptr) hp.Transient = owner->HostWindow();
+  hp.Transient = OwnerWindow();
+  hostOwner_ = hp.Transient;
   hostWindow_ = Application->Windows().Attach(this, hp);
   if (windowRgn_ && hostWindow_) Application->Host().SetMask(hostWindow_, windowRgn_.get());
 }
@@ -262,11 +263,29 @@ void TWinControl::SetWindowRgn(const TRegion* Region) {
   Invalidate();
 }
 
+THostWindow TWinControl::OwnerWindow() const {
+  if (!Application) return 0;
+  TCustomForm* owner = Parent() ? Parent()->ParentForm() : nullptr;
+  if (!owner) {
+    TCreateParams p;
+    CreateParams(p);
+    THostWindowKind kind = HostWindowKind(p);
+    bool popup = kind == hwkPopup || kind == hwkMenu;
+    TCustomForm* active = Application->Windows().ActiveForm();
+    if (popup || Application->MainForm() != this) owner = active;
+    if (!owner && popup) owner = Application->MainForm();
+  }
+  if (!owner || owner == this || !owner->HandleAllocated()) return 0;
+  return owner->HostWindow();
+}
+
 void TWinControl::DestroyHandle() {
   if (!hostWindow_) return;
   if (Application) Application->Windows().Detach(this);
   hostWindow_ = 0;
   hostShown_ = false;
+  hostMapped_ = false;
+  hostOwner_ = 0;
 }
 
 void TWinControl::UpdateShowing() {
@@ -275,17 +294,38 @@ void TWinControl::UpdateShowing() {
   if (want == hostShown_) return;
   if (want) {
     CreateHandle();
+    // A window shown again belongs to whichever form is active now.
+    if (THostWindow owner = OwnerWindow(); hostWindow_ && owner != hostOwner_) {
+      hostOwner_ = owner;
+      Application->Host().SetTransient(hostWindow_, owner);
+    }
     hostShown_ = true;
     Perform(CM_SHOWINGCHANGED, 1);
+    if (!hostShown_ || !hostWindow_) return;  // OnShow hid it again
     Application->Host().SetBounds(hostWindow_, BoundsRect());
-    Application->Host().SetShowState(hostWindow_, hssNormal);
     NotifyChildrenShowing();
   } else {
     hostShown_ = false;
     Perform(CM_SHOWINGCHANGED, 0);
-    if (hostWindow_) Application->Host().SetShowState(hostWindow_, hssHidden);
   }
+  SyncMapping();
   Application->Windows().UpdateMouseControl();
+}
+
+void TWinControl::SyncMapping() {
+  if (!hostWindow_ || !Application) return;
+  bool want = hostShown_ && width_ > 0 && height_ > 0;
+  if (want == hostMapped_) return;
+  if (!want) {
+    hostMapped_ = false;
+    Application->Host().SetShowState(hostWindow_, hssHidden);
+    return;
+  }
+  // The first frame the desktop shows is the painted back buffer.
+  Application->Windows().PaintWindow(this);
+  if (!hostWindow_ || !hostShown_ || hostMapped_) return;  // the paint hid or mapped it
+  hostMapped_ = true;
+  Application->Host().SetShowState(hostWindow_, HostShowState());
 }
 
 void TWinControl::NotifyChildrenShowing() {
@@ -319,6 +359,7 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     if (hostWindow_ && Application) Application->Host().SetBounds(hostWindow_, BoundsRect());
     if (resized) InvalidateRect(ClientRect(), true);
     BoundsChanged(moved, resized);
+    if (resized) SyncMapping();
     return;
   }
   TControl::SetBounds(ALeft, ATop, AWidth, AHeight);

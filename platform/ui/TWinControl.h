@@ -106,6 +106,14 @@ class TWinControl : public TControl {
   virtual void CreateHandle();
   void DestroyHandle();
   void UpdateShowing();
+  // The state the host window takes when it goes on screen.
+  virtual THostShowState HostShowState() const { return hssNormal; }
+  // Whether the host window is on screen: shown, and not of zero size.
+  bool HostMapped() const { return hostMapped_; }
+  // The window a top-level control belongs to: the form it lies in; for a
+  // hint or menu, and for a window shown while another form is active (a
+  // message box, a modal form), the active form, else the main form.
+  uint32_t OwnerWindow() const;
   void BoundsChanged(bool Moved, bool Resized) override;
 
  private:
@@ -117,6 +125,9 @@ class TWinControl : public TControl {
   bool DoKeyPress(TMessage& Message);
   void HandleChildKey(TMessage& Message, uint32_t DialogMessage);
   void NotifyChildrenShowing();
+  // Puts the host window on screen, painted first, or takes it off, as
+  // showing and size now ask.
+  void SyncMapping();
 
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tabList_;
@@ -126,6 +137,8 @@ class TWinControl : public TControl {
   uint32_t hostWindow_ = 0;
   std::unique_ptr<TRegion> windowRgn_;
   bool hostShown_ = false;
+  bool hostMapped_ = false;
+  uint32_t hostOwner_ = 0;
   TRegion updateRegion_;
   bool eraseRequested_ = false;
   std::unique_ptr<TBrush> brush_;
