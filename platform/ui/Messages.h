@@ -149,6 +149,17 @@ constexpr int SIZE_RESTORED = 0;
 constexpr int SIZE_MINIMIZED = 1;
 constexpr int SIZE_MAXIMIZED = 2;
 
+// What WM_GETMINMAXINFO asks of a top-level window (LParam points at it):
+// the size and the position, from its monitor's top-left corner, that it
+// takes when maximised, and the smallest and largest size it may have.
+struct MINMAXINFO {
+  TPoint ptReserved;
+  TPoint ptMaxSize;
+  TPoint ptMaxPosition;
+  TPoint ptMinTrackSize;
+  TPoint ptMaxTrackSize;
+};
+
 // WM_SYSCOMMAND commands.
 constexpr int SC_SIZE = 0xF000;
 constexpr int SC_MOVE = 0xF010;

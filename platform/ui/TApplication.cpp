@@ -235,3 +235,12 @@ int TApplication::MessageBox(const std::string& Text, const std::string& Caption
   if (MessageBoxHook) return MessageBoxHook(Text, Caption, Flags);
   return ShowMessageForm(Text, Caption, Flags);
 }
+
+void TApplication::Minimize() {
+  // A form's handlers may free other forms.
+  std::vector<TWeak<TCustomForm>> forms;
+  for (TWinControl* top : windows_.TopLevels())
+    if (auto* form = dynamic_cast<TCustomForm*>(top); form && form->Showing()) forms.emplace_back(form);
+  for (const TWeak<TCustomForm>& form : forms)
+    if (form) form->SetWindowState(wsMinimized);
+}

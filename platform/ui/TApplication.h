@@ -48,6 +48,9 @@ class TApplication : public TComponent {
     return form;
   }
 
+  // Minimises every shown form of the program.
+  void Minimize();
+
   // Shows the main form and handles messages until Terminate.
   void Run();
   void Terminate() { terminated_ = true; }

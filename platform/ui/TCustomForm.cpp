@@ -1,5 +1,7 @@
 #include "TCustomForm.h"
 
+#include <algorithm>
+
 #include "SystemMenu.h"
 
 #include "TApplication.h"
@@ -51,11 +53,45 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle Value) { borderStyle_ = Value;
 
 void TCustomForm::SetWindowState(TWindowState Value) {
   if (windowState_ == Value) return;
+  if (windowState_ == wsNormal) restoredBounds_ = BoundsRect();
   windowState_ = Value;
-  if (HandleAllocated() && Showing() && Application) {
-    THostShowState s = Value == wsMaximized ? hssMaximized : Value == wsMinimized ? hssMinimized : hssNormal;
-    Application->Host().SetShowState(HostWindow(), s);
-  }
+  // A hidden form takes the state when it goes on screen.
+  if (!HostMapped() || !Application) return;
+  TSize before{Width(), Height()};
+  auto alive = AliveToken();
+  Application->Host().SetShowState(HostWindow(), HostShowState());
+  if (!IsAlive(alive) || windowState_ != Value) return;
+  // A desktop without a window manager only records the state: the
+  // platform sizes the window itself (a window manager has mostly done so
+  // already, and the same bounds change nothing).
+  if (Value == wsMaximized) SetBoundsRect(MaximizedBounds());
+  else if (Value == wsNormal) SetBoundsRect(restoredBounds_);
+  if (IsAlive(alive) && windowState_ == Value && Width() == before.cx && Height() == before.cy) SendSize();
+}
+
+void TCustomForm::SyncWindowState(TWindowState Value) {
+  if (windowState_ == wsNormal && Value != wsNormal) restoredBounds_ = BoundsRect();
+  windowState_ = Value;
+}
+
+THostShowState TCustomForm::HostShowState() const {
+  return windowState_ == wsMaximized ? hssMaximized : windowState_ == wsMinimized ? hssMinimized : hssNormal;
+}
+
+TRect TCustomForm::MaximizedBounds() {
+  if (!Application) return BoundsRect();
+  TWindowManager& wm = Application->Windows();
+  TMonitor m = wm.MonitorFor(windowState_ == wsNormal ? BoundsRect() : restoredBounds_);
+  TRect screen = m.BoundsRect;
+  for (const TMonitor& other : wm.Monitors()) screen = screen.Union(other.BoundsRect);
+  MINMAXINFO info;
+  info.ptMaxSize = {m.WorkareaRect.Width(), m.WorkareaRect.Height()};
+  info.ptMaxPosition = m.WorkareaRect.TopLeft() - m.BoundsRect.TopLeft();
+  info.ptMaxTrackSize = {screen.Width(), screen.Height()};
+  Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<intptr_t>(&info));
+  int w = std::clamp(info.ptMaxSize.X, info.ptMinTrackSize.X, std::max(info.ptMinTrackSize.X, info.ptMaxTrackSize.X));
+  int h = std::clamp(info.ptMaxSize.Y, info.ptMinTrackSize.Y, std::max(info.ptMinTrackSize.Y, info.ptMaxTrackSize.Y));
+  return TRect::Bounds(m.BoundsRect.Left + info.ptMaxPosition.X, m.BoundsRect.Top + info.ptMaxPosition.Y, w, h);
 }
 
 void TCustomForm::PlaceOnScreen() {
@@ -88,7 +124,12 @@ void TCustomForm::WndProc(TMessage& M) {
       return;
     case CM_SHOWINGCHANGED:
       if (M.WParam) {
+        bool first = !placed_;
         PlaceOnScreen();
+        // A form maximised before its first showing comes up maximised and
+        // returns to where it was placed.
+        if (first && windowState_ != wsNormal) restoredBounds_ = BoundsRect();
+        if (windowState_ == wsMaximized) SetBoundsRect(MaximizedBounds());
         DoShow();
       } else {
         DoHide();

@@ -42,7 +42,10 @@ class TCustomForm : public TCustomControl {
   TWindowState WindowState() const { return windowState_; }
   void SetWindowState(TWindowState Value);
   // The desktop changed the state (the window is already so).
-  void SyncWindowState(TWindowState Value) { windowState_ = Value; }
+  void SyncWindowState(TWindowState Value);
+  // Where the window lies when maximised: what WM_GETMINMAXINFO answers,
+  // by default the work area of the window's monitor.
+  TRect MaximizedBounds();
   bool KeyPreview = false;
 
   TWinControl* ActiveControl() const { return activeControl_.Get(); }
@@ -83,6 +86,7 @@ class TCustomForm : public TCustomControl {
   virtual bool CloseQuery();
   void Paint() override;
   void CreateHandle() override;
+  THostShowState HostShowState() const override;
   // The screen position chosen at the first showing.
   void PlaceOnScreen();
   // Shows the system menu at the screen point and carries out its choice.
@@ -94,6 +98,8 @@ class TCustomForm : public TCustomControl {
   TPosition position_ = poDesigned;
   TDefaultMonitor defaultMonitor_ = dmActiveForm;
   TWindowState windowState_ = wsNormal;
+  // Where a minimised or maximised window returns to.
+  TRect restoredBounds_;
   TWeak<TWinControl> activeControl_;
   // The innermost control entered (CM_ENTER) on the way to the focus.
   TWeak<TWinControl> focusedControl_;

@@ -300,7 +300,11 @@ void TWinControl::UpdateShowing() {
       Application->Host().SetTransient(hostWindow_, owner);
     }
     hostShown_ = true;
+    holdMapping_ = true;
+    auto alive = AliveToken();
     Perform(CM_SHOWINGCHANGED, 1);
+    if (!IsAlive(alive)) return;
+    holdMapping_ = false;
     if (!hostShown_ || !hostWindow_) return;  // OnShow hid it again
     Application->Host().SetBounds(hostWindow_, BoundsRect());
     NotifyChildrenShowing();
@@ -313,7 +317,7 @@ void TWinControl::UpdateShowing() {
 }
 
 void TWinControl::SyncMapping() {
-  if (!hostWindow_ || !Application) return;
+  if (!hostWindow_ || !Application || holdMapping_) return;
   bool want = hostShown_ && width_ > 0 && height_ > 0;
   if (want == hostMapped_) return;
   if (!want) {
@@ -366,16 +370,18 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TWinControl::BoundsChanged(bool Moved, bool Resized) {
-  if (Resized) {
-    TCustomForm* form = dynamic_cast<TCustomForm*>(this);
-    int kind = form && form->WindowState() == wsMaximized   ? SIZE_MAXIMIZED
-               : form && form->WindowState() == wsMinimized ? SIZE_MINIMIZED
-                                                            : SIZE_RESTORED;
-    Perform(WM_SIZE, kind, (width_ & 0xFFFF) | (height_ << 16));
-  }
+  if (Resized) SendSize();
   if (Moved) Perform(WM_MOVE, 0, PointToLParam({left_, top_}));
   if (!IsTopLevel() && Parent() && Align() != alNone) Parent()->Realign();
   if (Application) Application->Windows().UpdateMouseControl();
+}
+
+void TWinControl::SendSize() {
+  auto* form = dynamic_cast<TCustomForm*>(this);
+  int kind = form && form->WindowState() == wsMaximized   ? SIZE_MAXIMIZED
+             : form && form->WindowState() == wsMinimized ? SIZE_MINIMIZED
+                                                          : SIZE_RESTORED;
+  Perform(WM_SIZE, kind, (width_ & 0xFFFF) | (height_ << 16));
 }
 
 void TWinControl::Invalidate() { InvalidateRect(ClientRect(), !ControlStyle().Contains(csOpaque)); }

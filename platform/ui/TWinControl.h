@@ -110,6 +110,8 @@ class TWinControl : public TControl {
   virtual THostShowState HostShowState() const { return hssNormal; }
   // Whether the host window is on screen: shown, and not of zero size.
   bool HostMapped() const { return hostMapped_; }
+  // WM_SIZE with the present size and, for a form, the kind of its state.
+  void SendSize();
   // The window a top-level control belongs to: the form it lies in; for a
   // hint or menu, and for a window shown while another form is active (a
   // message box, a modal form), the active form, else the main form.
@@ -138,6 +140,9 @@ class TWinControl : public TControl {
   std::unique_ptr<TRegion> windowRgn_;
   bool hostShown_ = false;
   bool hostMapped_ = false;
+  // Set while the control is told it is showing: the window goes on
+  // screen afterwards, whatever the handlers change meanwhile.
+  bool holdMapping_ = false;
   uint32_t hostOwner_ = 0;
   TRegion updateRegion_;
   bool eraseRequested_ = false;

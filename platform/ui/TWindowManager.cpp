@@ -488,12 +488,16 @@ void TWindowManager::HostGeometryChanged(THostWindow HostWin, const TRect& Bound
   Window* w = Find(HostWin);
   if (!w || !Application) return;
   TWinControl* top = w->control;
+  bool stateChanged = false;
   if (auto* form = dynamic_cast<TCustomForm*>(top)) {
     TWindowState ws = State == hssMaximized ? wsMaximized : State == hssMinimized ? wsMinimized : wsNormal;
+    stateChanged = form->WindowState() != ws;
     form->SyncWindowState(ws);
   }
   bool moved = Bounds.Left != top->left_ || Bounds.Top != top->top_;
   bool resized = Bounds.Width() != top->width_ || Bounds.Height() != top->height_;
+  // A new state is told by WM_SIZE of its kind even when the size stays.
+  if (stateChanged && !resized) Application->Guarded([&] { top->SendSize(); });
   if (!moved && !resized) return;
   top->left_ = Bounds.Left;
   top->top_ = Bounds.Top;
