@@ -273,7 +273,8 @@ THostWindow TWinControl::OwnerWindow() const {
     bool popup = kind == hwkPopup || kind == hwkMenu;
     TCustomForm* active = Application->Windows().ActiveForm();
     if (popup || Application->MainForm() != this) owner = active;
-    if (!owner && popup) owner = Application->MainForm();
+    auto* form = dynamic_cast<const TCustomForm*>(this);
+    if (!owner && (popup || (form && form->Modal()))) owner = Application->MainForm();
   }
   if (!owner || owner == this || !owner->HandleAllocated()) return 0;
   return owner->HostWindow();

@@ -114,7 +114,8 @@ class TWinControl : public TControl {
   void SendSize();
   // The window a top-level control belongs to: the form it lies in; for a
   // hint or menu, and for a window shown while another form is active (a
-  // message box, a modal form), the active form, else the main form.
+  // message box, a modal form), the active form; for a hint, a menu or a
+  // modal form shown while none is, the main form.
   uint32_t OwnerWindow() const;
   void BoundsChanged(bool Moved, bool Resized) override;
 

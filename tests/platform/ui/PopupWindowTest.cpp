@@ -119,6 +119,22 @@ TEST_F(Popups, ShowingAgainRepaintsFirstAndTakesTheNewOwner) {
   };
   dialog->ShowModal();
   EXPECT_TRUE(checked);
+
+  // A box the program opens while the user works elsewhere still belongs
+  // to the main form.
+  desk.App().Windows().HostActivated(main->HostWindow(), false);
+  ASSERT_EQ(desk.App().Windows().ActiveForm(), nullptr);
+  desk.App().MessageBoxHook = nullptr;
+  checked = false;
+  desk.Host().OnIdle = [&] {
+    auto* box = desk.App().Windows().ModalForm();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Info(box).Params.Transient, main->HostWindow());
+    checked = true;
+    box->SetModalResult(mrOk);
+  };
+  desk.App().MessageBox("Done", "Morvane", 0);
+  EXPECT_TRUE(checked);
 }
 
 // A window shown at no size counts as shown but stays off the screen until
