@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "TObject.h"
 
@@ -12,6 +13,10 @@ class TPersistent : public TObject {
   // itself, and raises EConvertError when it cannot.
   virtual void Assign(const TPersistent* Source);
   virtual std::string ClassName() const { return "TPersistent"; }
+  // The object a class publishes under Name (such as "OfficeHint"), for
+  // code that finds cooperating objects by property name rather than by
+  // type; nullptr when it publishes none by that name.
+  virtual TPersistent* PublishedObject([[maybe_unused]] std::string_view Name) const { return nullptr; }
 
  protected:
   virtual void AssignTo(TPersistent* Dest) const;
