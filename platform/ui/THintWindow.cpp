@@ -1,5 +1,7 @@
 #include "THintWindow.h"
 
+#include <algorithm>
+
 #include "graphics/TCanvas.h"
 
 THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -36,6 +38,12 @@ void THintWindow::WndProc(TMessage& M) {
 TSize THintWindow::TextSize(const std::string& AHint) const {
   TSize t = Canvas()->TextExtent(AHint);
   return {t.cx + 6, t.cy + 4};
+}
+
+TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& AHint) const {
+  TRect r{0, 0, std::max(MaxWidth - 6, 1), 0};
+  Canvas()->DrawText(AHint, r, DT_CALCRECT | DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
+  return {0, 0, r.Width() + 6, r.Height() + 4};
 }
 
 void THintWindow::ActivateHint(const TRect& Rect, const std::string& AHint) {

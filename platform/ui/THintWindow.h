@@ -20,6 +20,9 @@ class THintWindow : public TCustomControl {
   // The window's size for a text: its width + 6 by its height + 4 in the
   // canvas's current font.
   TSize TextSize(const std::string& AHint) const;
+  // The window's rectangle at (0, 0) for a hint: its text wrapped at
+  // MaxWidth, with the same margins as TextSize.
+  virtual TRect CalcHintRect(int MaxWidth, const std::string& AHint) const;
 
  protected:
   void Paint() override;
