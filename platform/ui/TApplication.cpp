@@ -43,12 +43,17 @@ struct TApplication::Posted {
 };
 
 TApplication::TApplication(IHost& Host, IClock& Clock)
-    : TComponent(nullptr), host_(Host), clock_(Clock), windows_(Host) {
+    : TComponent(nullptr),
+      host_(Host),
+      clock_(Clock),
+      windows_(Host),
+      hints_(std::make_unique<THintController>(*this)) {
   Application = this;
   host_.SetListener(&windows_);
 }
 
 TApplication::~TApplication() {
+  hints_.reset();
   // Forms and the rest go while the window manager is still here.
   FreeReleased();
   DestroyComponents();

@@ -12,6 +12,7 @@
 
 #include "IHost.h"
 #include "TClock.h"
+#include "THintController.h"
 #include "TWallClock.h"
 #include "TWindowManager.h"
 #include "core/TComponent.h"
@@ -110,6 +111,18 @@ class TApplication : public TComponent {
   // Replaces the message box window (tests record the boxes this way).
   std::function<int(const std::string& Text, const std::string& Caption, int Flags)> MessageBoxHook;
 
+  // Hints. The controller shows them; what follows is its switch, its
+  // window class and the application's say before each hint.
+  THintController& Hints() { return *hints_; }
+  bool ShowHint() const { return hints_->ShowHint(); }
+  void SetShowHint(bool Value) { hints_->SetShowHint(Value); }
+  void CancelHint() { hints_->CancelHint(); }
+  THintWindowClass HintWindowClass() const { return hints_->HintWindowClass(); }
+  void SetHintWindowClass(THintWindowClass Value) { hints_->SetHintWindowClass(Value); }
+  // Runs before each hint, after the control's CM_HINTSHOW; may change the
+  // text and the record, or clear CanShow.
+  std::function<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)> OnShowHint;
+
   IHost& Host() const { return host_; }
   TWindowManager& Windows() { return windows_; }
 
@@ -131,6 +144,7 @@ class TApplication : public TComponent {
   TLocalWallClock localWallClock_;
   IWallClock* wallClock_ = &localWallClock_;
   TWindowManager windows_;
+  std::unique_ptr<THintController> hints_;
   std::string title_;
   std::vector<uint8_t> icon_;
   TWeak<TCustomForm> mainForm_;

@@ -363,16 +363,29 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
     }
     return;
   }
+  // Hints follow the control under the mouse; a press ends the hint.
+  THintController& hints = Application->Hints();
   if (E.Kind == hmLeave) {
     win->cursorInside = false;
-    Application->Guarded([&] { UpdateMouseControl(); });
+    Application->Guarded([&] {
+      UpdateMouseControl();
+      hints.MouseMoved(mouseControl_.Get(), E.Screen);
+    });
     return;
   }
   win->cursorInside = true;
-  if (!AcceptsInput(win->control)) return;
+  if (E.Kind == hmPress || E.Kind == hmDoubleClick) Application->Guarded([&] { hints.CancelHint(); });
+  if (!AcceptsInput(win->control)) {
+    if (E.Kind == hmMove) Application->Guarded([&] { hints.MouseMoved(nullptr, E.Screen); });
+    return;
+  }
   // Enter and leave, and the activation a press brings, run handlers that
   // may free controls, this window's too: the target is found after them.
-  if (E.Kind == hmMove) Application->Guarded([&] { UpdateMouseControl(); });
+  if (E.Kind == hmMove)
+    Application->Guarded([&] {
+      UpdateMouseControl();
+      hints.MouseMoved(mouseControl_.Get(), E.Screen);
+    });
   if (E.Kind == hmPress || E.Kind == hmDoubleClick)
     if (auto* form = dynamic_cast<TCustomForm*>(win->control); form && form != activeForm_) ActivateForm(form);
   win = Find(HostWin);
@@ -451,6 +464,7 @@ void TWindowManager::HostKey(THostWindow HostWin, const THostKeyEvent& E) {
   SyncKeyState(E.Shift, false);
   SetKeyState(E.Key, E.Down, E.AutoRepeat);
   if (!Application) return;
+  if (E.Down) Application->Guarded([&] { Application->Hints().CancelHint(); });
   TWinControl* top = TopLevelOf(HostWin);
   TWinControl* target = keyboardGrab_.Get();
   if (!target) target = focus_.Get();
@@ -517,6 +531,7 @@ void TWindowManager::HostActivated(THostWindow HostWin, bool Active) {
       TCustomForm* modal = ModalForm();
       ActivateForm(modal && modal != form ? modal : form);
     } else if (activeForm_ == form) {
+      Application->Hints().CancelHint();
       CancelModes();
       // The keys held now go up elsewhere, unseen; a lock keeps its state.
       for (uint8_t& s : keyState_) s &= kKeyToggled;
