@@ -347,6 +347,35 @@ TRect TWindowManager::DraggedFrame(const TRect& Start, int Hit, TPoint Delta) {
   return r;
 }
 
+bool TWindowManager::FrameDragKey(const THostKeyEvent& E) {
+  TWinControl* dragged = frameDrag_.Window.Get();
+  if (!dragged) return false;
+  if (!E.Down) return true;
+  // The arrows move the window's side or sides by 8 pixels (the whole
+  // window for a move); Enter keeps the result, Escape goes back.
+  constexpr int kStep = 8;
+  TPoint by;
+  switch (E.Key) {
+    case VK_LEFT: by = {-kStep, 0}; break;
+    case VK_RIGHT: by = {kStep, 0}; break;
+    case VK_UP: by = {0, -kStep}; break;
+    case VK_DOWN: by = {0, kStep}; break;
+    case VK_ESCAPE:
+      Application->Guarded([&] {
+        const TRect& r = frameDrag_.Bounds;
+        dragged->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+      });
+      frameDrag_ = {};
+      return true;
+    case VK_RETURN: frameDrag_ = {}; return true;
+    default: return true;
+  }
+  frameDrag_.Start = frameDrag_.Start - by;  // as if the pointer had moved by that much
+  const TRect r = DraggedFrame(frameDrag_.Bounds, frameDrag_.Hit, lastCursor_ - frameDrag_.Start);
+  Application->Guarded([&] { dragged->SetBounds(r.Left, r.Top, r.Width(), r.Height()); });
+  return true;
+}
+
 void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
   Window* win = Find(HostWin);
   if (!win || !Application) return;
@@ -465,6 +494,7 @@ void TWindowManager::HostKey(THostWindow HostWin, const THostKeyEvent& E) {
   SetKeyState(E.Key, E.Down, E.AutoRepeat);
   if (!Application) return;
   if (E.Down) Application->Guarded([&] { Application->Hints().CancelHint(); });
+  if (FrameDragKey(E)) return;
   TWinControl* top = TopLevelOf(HostWin);
   TWinControl* target = keyboardGrab_.Get();
   if (!target) target = focus_.Get();

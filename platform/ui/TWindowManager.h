@@ -79,7 +79,8 @@ class TWindowManager : public IHostListener {
 
   // Moves (Hit HTCAPTION) or resizes from an edge or corner a top-level
   // window with the pointer, for a desktop that cannot: the window follows
-  // the pointer until a button is released or pressed.
+  // the pointer until a button is released or pressed, and the arrow keys
+  // until Enter (Escape puts it back).
   void BeginFrameDrag(TWinControl* TopLevel, int Hit);
   bool FrameDragging() const { return frameDrag_.Window.Get() != nullptr; }
   // Start's rectangle with the side or sides of Hit (or all, for
@@ -130,6 +131,8 @@ class TWindowManager : public IHostListener {
   THostWindow mouseGrab_ = 0;
   std::array<uint8_t, 256> keyState_{};
   TPoint lastCursor_;
+  // The keys of a frame drag; true when one is going on.
+  bool FrameDragKey(const THostKeyEvent& E);
   struct TFrameDrag {
     TWeak<TWinControl> Window;
     int Hit = 0;

@@ -147,6 +147,35 @@ TEST_F(NonClient, WhereTheDesktopCannotMoveOrResizeThePlatformDoesWhileTheButton
   }
 }
 
+// Move and Size from the system menu, where the desktop cannot: the window
+// follows the pointer and the arrows; Escape puts it back, Enter keeps it.
+TEST_F(NonClient, MoveAndSizeFromTheSystemMenuFollowThePointerAndTheArrows) {
+  desk.Host().DesktopMoves = false;
+  auto chooseFromMenu = [&](char32_t AccessKey) {
+    steps.push_back([this, AccessKey] { desk.Type(AccessKey); });
+    desk.MoveTo(form, {150, 10});
+    desk.Press(mbRight);
+    desk.Release(mbRight);
+    ASSERT_TRUE(desk.App().Windows().FrameDragging());
+  };
+  chooseFromMenu(U'm');
+  desk.Host().MoveMouse(desk.Host().CursorPos() + TPoint{10, 5});
+  EXPECT_EQ(form->BoundsRect(), (TRect{110, 105, 410, 305}));
+  desk.Key(VK_RIGHT);
+  desk.Key(VK_DOWN);
+  EXPECT_EQ(form->BoundsRect(), (TRect{118, 113, 418, 313}));
+  desk.Key(VK_ESCAPE);
+  EXPECT_EQ(form->BoundsRect(), (TRect{100, 100, 400, 300}));
+  EXPECT_FALSE(desk.App().Windows().FrameDragging());
+
+  chooseFromMenu(U's');  // from the bottom-right corner
+  desk.Key(VK_RIGHT);
+  desk.Key(VK_RETURN);
+  EXPECT_FALSE(desk.App().Windows().FrameDragging());
+  desk.Host().MoveMouse(desk.Host().CursorPos() + TPoint{30, 30});
+  EXPECT_EQ(form->BoundsRect(), (TRect{100, 100, 408, 300}));
+}
+
 TEST_F(NonClient, ASeeThroughChildLetsTheCaptionThrough) {
   auto* child = new SeeThrough(form);
   child->SetParent(form);
