@@ -16,10 +16,10 @@ MORVANE_ON_EVERY_DESKTOP(RealFrame);
 TEST_P(RealFrame, ADragOnTheCaptionMovesTheWindowAndOneOnTheCornerResizesIt) {
   DesktopSession desk(GetParam());
   if (!desk.Available()) GTEST_SKIP() << desk.Why();
-  pid_t probe = desk.Start({E2E_PROBE});
+  pid_t probe = desk.Start({E2E_WINDOWS});
   ASSERT_GT(probe, 0);
-  auto window = desk.FindWindow("Morvane probe");
-  ASSERT_TRUE(window) << "the probe's window did not appear";
+  auto window = desk.FindWindow("Windows main");
+  ASSERT_TRUE(window) << "the test window did not appear";
   ASSERT_TRUE(desk.WaitForColours(*window, 1)) << "the window stayed blank";
   TWindowGeometry before = desk.Geometry(*window);
 
