@@ -1,31 +1,46 @@
 // The named schemes of the toolbar styler as data, and the one function
-// that writes a scheme into a styler.
+// that writes a scheme into a styler. A scheme holds whole value sets; the
+// apply function writes only the fields every scheme assigns, plus those
+// a scheme's flags say it assigns, and leaves the others as they are.
 #pragma once
-
-#include <optional>
 
 #include "TCustomAdvToolBarStyler.h"
 #include "ToolBarStylerTypes.h"
 
 struct TToolBarScheme {
   TGradientBackgroundValues Color, ColorHot, DockColor;
-  std::optional<TColor> BorderColor;  // the 2003, XP and Whidbey schemes leave it
+  bool AssignsColorSteps;             // the 2003, XP and Whidbey schemes do
+  TColor BorderColor;
+  bool AssignsBorderColor;            // the 2003, XP and Whidbey schemes do not
   TColor BorderColorHot;
   TColor RightHandleColor, RightHandleColorTo, RightHandleColorHot, RightHandleColorHotTo;
-  std::optional<TColor> RightHandleColorDown, RightHandleColorDownTo;
+  TColor RightHandleColorDown, RightHandleColorDownTo;
+  bool AssignsRightHandleDown;        // 2003 silver and olive do not
   TColor FloatingWindowBorderColor;
   int FloatingWindowBorderWidth;
   TDragGripStyle DragGripStyle;
   TCaptionAppearanceValues Caption;
   bool AssignsCaptionBorder;
+  TButtonAppearanceValues Buttons;
+  bool AssignsButtons;
+  bool AssignsButtonBorders;          // down, hot (and checked below)
+  bool AssignsButtonCheckedBorder;
   TStylerGlowValues Glow;             // Disabled is not assigned
-  std::optional<TStylerGlowValues> CompactLooks;  // hot, down and checked of the compact set
-  TColor GroupColor, GroupTextColor;
+  bool AssignsGlowCheckedBorder;
+  TStylerGlowValues CompactLooks;     // hot, down, checked of the compact set
+  bool HasCompactLooks;
+  TGroupAppearanceValues Group;       // all but SystemFont
+  TCaptionAppearanceValues GroupCaption;  // all but the border colours
+  TVistaBackgroundValues GroupPage;   // all but Steps
+  TCustomTabAppearanceValues GroupTabs;
+  TToolBarAppearanceValues GroupToolBarBorders;
+  TColor GroupToolBarColor, GroupToolBarColorTo, GroupToolBarHot, GroupToolBarHotTo;
+  TCustomTabAppearanceValues Tabs;
   TColor TabBackGround, TabBackGroundTo;
-  TColor TabColorSelected, TabTextColor;
-  TVistaBackgroundValues Page;
-  TVistaBackgroundValues PagerCaption;
-  TQATAppearanceValues QAT;
+  bool AssignsTabBackGroundDirection;  // to gdVertical
+  TVistaBackgroundValues Page;         // all but Steps
+  TVistaBackgroundValues PagerCaption; // all but Steps
+  TQATAppearanceValues QAT;            // all but Steps
   bool Rounded;
   int BevelKind;
   bool BevelVisible;

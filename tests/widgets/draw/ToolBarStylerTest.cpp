@@ -77,6 +77,52 @@ TEST(ToolBarStyler, LunaKeepsWhatItDoesNotAssignAndCompactLooksDiffer) {
   EXPECT_EQ(s.Values().BorderColor, 0xDFD2C5);  // the 2003 schemes leave the border
 }
 
+TEST(ToolBarStyler, LunaAndObsidianReachIntoTheNestedLooks) {
+  struct Row { const char* name; std::function<TColor(TAdvToolBarOfficeStyler&)> read; TColor luna, obsidian; };
+  const Row rows[] = {
+      {"Tab.TextColorSelected", [](auto& s) { return s.TabAppearance().Values().TextColorSelected; }, 0x8B4215, clBlack},
+      {"Tab.ColorMirrorHotTo", [](auto& s) { return s.TabAppearance().Values().ColorMirrorHotTo; }, 0xA3D3E1, 0x18AEED},
+      {"Tab.GradientMirrorHot", [](auto& s) { return TColor(s.TabAppearance().Values().GradientMirrorHot); }, ggVertical, ggRadial},
+      {"Tab.BackGround.ColorTo", [](auto& s) { return s.TabAppearance().BackGround().Values().ColorTo; }, clNone, 0x3A3A3A},
+      {"Group.ColorMirrorTo", [](auto& s) { return s.GroupAppearance().Values().ColorMirrorTo; }, 0xA5E1E9, 0x18AEED},
+      {"Group.Tab.BorderColorHot", [](auto& s) { return s.GroupAppearance().TabAppearance().Values().BorderColorHot; }, 0xA0BFCC, 0x969C9E},
+      {"Group.Page.Color", [](auto& s) { return s.GroupAppearance().PageAppearance().Values().Color; }, 0xD6F2FE, 0xECF8FD},
+      {"Group.ToolBar.ColorHot.ColorTo", [](auto& s) { return s.GroupAppearance().ToolBarAppearance().ColorHot().Values().ColorTo; }, 0xFDFBFA, 0xFDFBFA},
+      {"Group.Caption.CaptionColorHotTo", [](auto& s) { return s.GroupAppearance().CaptionAppearance().Values().CaptionColorHotTo; }, 0xFFEDD6, 0x6E6E6D},
+      {"PagerCaption.ColorMirror", [](auto& s) { return s.PagerCaption().Values().ColorMirror; }, 0xECE1D8, 0x30302F},
+      {"QAT.FullSizeBorderColor", [](auto& s) { return s.QATAppearance().Values().FullSizeBorderColor; }, 0xCDA17E, 0xCECCCB},
+      {"Compact.Down.BorderColor", [](auto& s) { return s.CompactGlowButtonAppearance().Values().Down.BorderColor; }, 0xB7A38E, 0x45667B},
+      {"RightHandleColorDownTo", [](auto& s) { return s.Values().RightHandleColorDownTo; }, 0x7CDAF7, 0x7CDAF7},
+  };
+  TAdvToolBarOfficeStyler luna(nullptr), obsidian(nullptr);
+  luna.SetStyle(bsOffice2007Luna);
+  obsidian.SetStyle(bsOffice2007Obsidian);
+  for (const Row& r : rows) {
+    EXPECT_EQ(r.read(luna), r.luna) << r.name;
+    EXPECT_EQ(r.read(obsidian), r.obsidian) << r.name;
+  }
+  // Only Obsidian sets the tab band's direction.
+  EXPECT_EQ(luna.TabAppearance().BackGround().Values().Direction, gdHorizontal);
+  EXPECT_EQ(obsidian.TabAppearance().BackGround().Values().Direction, gdVertical);
+}
+
+TEST(ToolBarStyler, CustomKeepsTheColoursAndHandsNoCodeAndTheXPStylesAgree) {
+  TAdvToolBarOfficeStyler s(nullptr);
+  s.SetStyle(bsOffice2007Luna);
+  s.SetStyle(bsCustom);
+  EXPECT_EQ(s.Color().Values().Color, 0xEDD8C7);
+  EXPECT_EQ(s.StyleCode(), NoStyleCode);
+  TAdvToolBarOfficeStyler windows(nullptr), office(nullptr);
+  windows.SetStyle(bsWindowsXP);
+  office.SetStyle(bsOfficeXP);
+  EXPECT_EQ(windows.Values().BevelKind, 2);
+  EXPECT_FALSE(windows.Values().RoundedOutline);
+  EXPECT_EQ(windows.GlowButtonAppearance().Values(), office.GlowButtonAppearance().Values());
+  EXPECT_EQ(windows.TabAppearance().Values(), office.TabAppearance().Values());
+  EXPECT_EQ(windows.ButtonAppearance().Values(), office.ButtonAppearance().Values());
+  EXPECT_EQ(office.StyleCode(), 6);
+}
+
 TEST(ToolBarStyler, SettingTheStyleAlreadySetDoesNothing) {
   TAdvToolBarOfficeStyler s(nullptr);
   s.SetStyle(bsOffice2007Luna);
@@ -113,9 +159,12 @@ TEST(ToolBarStyler, ChangesReachControlsWithTheirKind) {
   s.ContainerAppearance().Set(&TContainerAppearanceValues::Line3D, false);
   s.GroupAppearance().PageAppearance().Set(&TVistaBackgroundValues::Color, clRed);
   s.PagerCaption().Set(&TVistaTextBackgroundValues::TextColor, clRed);
+  s.GlowButtonAppearance().Set(&TStylerGlowValues::Hot, TStylerGlowSet{.Color = clRed});
+  s.TabAppearance().BackGround().Set(&TGradientBackgroundValues::Steps, 64);  // reported even unchanged
+  s.QATAppearance().Set(&TQATAppearanceValues::Color, clRed);
   s.SetAdvMenuStyler(nullptr);
   EXPECT_EQ(probe.kinds, (std::vector<int>{tcDragGrip, tcBackground, tcContainer, tcPager, tcPagerCaption,
-                                           tcMenuStyler}));
+                                           tcGlowButtons, tcPager, tcQAT, tcMenuStyler}));
   EXPECT_EQ(s.CurrentMenuStyler()->Name(), "InternalMenuStyler");
 }
 
@@ -138,6 +187,17 @@ TEST(ToolBarStyler, NoticeSkipsControlsFreedOrUnregisteredDuringTheWalk) {
   s.NotifyControls(tcColors);
   EXPECT_EQ(order, (std::vector<int>{1}));
   EXPECT_EQ(s.ControlCount(), 1);
+}
+
+TEST(ToolBarStyler, NoticeStillReachesTheControlsAfterOneThatUnregistersItself) {
+  TCustomAdvToolBarStyler s(nullptr);
+  std::vector<int> order;
+  TProbe a(&order), b(&order), c(&order);
+  a.Tag = 1, b.Tag = 2, c.Tag = 3;
+  for (TProbe* p : {&a, &b, &c}) s.AddControl(p);
+  a.OnNotice = [&] { s.RemoveControl(&a); };
+  s.NotifyControls(tcColors);
+  EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
 }
 
 TEST(ToolBarStyler, NoticeStopsWhenAControlFreesTheStyler) {
