@@ -45,6 +45,9 @@ void TCustomAdvToolBarStyler::Assign(const TPersistent* Source) {
   if (s->AdvMenuStyler()) CurrentMenuStyler()->Assign(s->AdvMenuStyler());
   color_.Assign(&s->color_);
   dockColor_.Assign(&s->dockColor_);
+  backGround_.Assign(&s->backGround_);
+  dragGripImage_.Assign(&s->dragGripImage_);
+  rightHandleImage_.Assign(&s->rightHandleImage_);
   values_.BackGroundTransparent = s->values_.BackGroundTransparent;
   values_.BackGroundDisplay = s->values_.BackGroundDisplay;
   font_.Assign(&s->font_);
@@ -99,7 +102,28 @@ void TCustomAdvToolBarStyler::Notification(TComponent* AComponent, TOperation Op
   TComponent::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   std::erase_if(controls_, [&](const auto& h) { return h == AComponent || !h; });
-  if (AComponent && AComponent == advMenuStyler_.Get()) SetAdvMenuStyler(nullptr);
+  if (AComponent && AComponent == advMenuStylerId_) SetAdvMenuStyler(nullptr);
+}
+
+void TCustomAdvToolBarStyler::SetCaptionAppearance(const TCaptionAppearance& Value) {
+  using C = TCaptionAppearanceValues;
+  TCaptionAppearance copy;
+  copy.Assign(&Value);
+  copy.Set(&C::CaptionColorHotTo, captionAppearance_.Values().CaptionColorHotTo);
+  copy.Set(&C::CaptionTextColorHot, captionAppearance_.Values().CaptionTextColorHot);
+  captionAppearance_.Assign(&copy);
+  captionAppearance_.Set(&C::CaptionColorHotTo, Value.Values().CaptionColorHotTo);
+  captionAppearance_.Set(&C::CaptionTextColorHot, Value.Values().CaptionTextColorHot);
+}
+
+void TCustomAdvToolBarStyler::SetBackGround(const TBitmap& Value) {
+  backGround_.Assign(&Value);
+  NotifyControls(tcBackground);
+}
+
+void TCustomAdvToolBarStyler::SetRightHandleImage(const TBitmap& Value) {
+  rightHandleImage_.Assign(&Value);
+  NotifyControls(tcColors);
 }
 
 void TCustomAdvToolBarStyler::SetFont(const TFont& Value) {
@@ -134,6 +158,7 @@ void TCustomAdvToolBarStyler::ApplySystemFonts() {
 void TCustomAdvToolBarStyler::SetAdvMenuStyler(TCustomAdvMenuStyler* Value) {
   if (TCustomAdvMenuStyler* old = advMenuStyler_.Get()) old->RemoveFreeNotification(this);
   advMenuStyler_ = Value;
+  advMenuStylerId_ = Value;
   if (Value) Value->FreeNotification(this);
   NotifyControls(tcMenuStyler);
 }

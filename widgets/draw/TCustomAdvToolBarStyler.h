@@ -23,6 +23,7 @@
 #include "ToolBarStylerTypes.h"
 #include "core/TComponent.h"
 #include "core/TWeak.h"
+#include "graphics/TBitmap.h"
 #include "graphics/TColor.h"
 #include "graphics/TFont.h"
 
@@ -92,6 +93,19 @@ class TCustomAdvToolBarStyler : public TComponent {
   TVistaTextBackground& PagerCaption() { return pagerCaption_; }
   TQATAppearance& QATAppearance() { return qatAppearance_; }
   TTabAppearance& TabAppearance() { return tabAppearance_; }
+  // Copies Value's colours without telling the controls, except the hot
+  // end colour and hot text colour, which go through the setters.
+  void SetCaptionAppearance(const TCaptionAppearance& Value);
+
+  // The toolbar background picture (its changes: tcBackground), the
+  // picture grip and the right handle picture (tcColors); set by copy.
+  const TBitmap& BackGround() const { return backGround_; }
+  void SetBackGround(const TBitmap& Value);
+  const TBitmap& DragGripImage() const { return dragGripImage_; }
+  void SetDragGripImage(const TBitmap& Value) { dragGripImage_.Assign(&Value); }
+  const TBitmap& RightHandleImage() const { return rightHandleImage_; }
+  void SetRightHandleImage(const TBitmap& Value);
+
   const TFont& Font() const { return font_; }
   const TFont& CaptionFont() const { return captionFont_; }
   // Copy the given font and tell the controls (tcBackground, tcColors).
@@ -146,8 +160,12 @@ class TCustomAdvToolBarStyler : public TComponent {
   TQATAppearance qatAppearance_;
   TTabAppearance tabAppearance_;
   TFont font_, captionFont_;
+  TBitmap backGround_, dragGripImage_, rightHandleImage_;
   bool systemFont_ = true;
   TWeak<TCustomAdvMenuStyler> advMenuStyler_;
+  // Which component the assigned menu styler was, to recognise its removal
+  // notice after its handle has already expired; never dereferenced.
+  const TComponent* advMenuStylerId_ = nullptr;
   std::unique_ptr<TCustomAdvMenuStyler> internalMenuStyler_;
   int styleCode_ = NoStyleCode;
   bool darkScheme_ = false;

@@ -8,6 +8,7 @@
 
 #include "draw/IToolBarStylerClient.h"
 #include "draw/TAdvToolBarOfficeStyler.h"
+#include "core/Exceptions.h"
 #include "os/ThemeQuery.h"
 
 namespace {
@@ -253,4 +254,50 @@ TEST(ToolBarStyler, ThemeFollowingPicksTheSchemeOfTheDesktopTheme) {
   off.BeginLoading();
   off.EndLoading();
   EXPECT_EQ(off.Style(), bsOffice2003Blue);
+}
+
+TEST(ToolBarStyler, CopyingTakesTheSharedLooksAndLeavesTheRest) {
+  TAdvToolBarOfficeStyler from(nullptr), to(nullptr);
+  from.SetStyle(bsOffice2007Obsidian);
+  TCustomAdvMenuStyler menus(nullptr);
+  menus.MenuBorderColor = clRed;
+  from.SetAdvMenuStyler(&menus);
+  to.Assign(&from);
+  EXPECT_EQ(to.Color().Values(), from.Color().Values());
+  EXPECT_EQ(to.CaptionAppearance().Values(), from.CaptionAppearance().Values());
+  EXPECT_EQ(to.Values().FloatingWindowBorderWidth, 1);
+  EXPECT_EQ(to.CurrentMenuStyler()->MenuBorderColor, clRed);
+  EXPECT_EQ(to.AdvMenuStyler(), nullptr);
+  EXPECT_EQ(to.Style(), bsOffice2003Blue);
+  EXPECT_EQ(to.GlowButtonAppearance().Values().Normal.Color, 0xEEDBC8);  // not copied
+  TFont font;
+  EXPECT_THROW(to.Assign(&font), EConvertError);
+}
+
+TEST(ToolBarStyler, SettingTheCaptionLookTellsOnlyOfItsHotEnds) {
+  TCustomAdvToolBarStyler s(nullptr);
+  TProbe probe;
+  s.AddControl(&probe);
+  TCaptionAppearance look;
+  look.Set(&TCaptionAppearanceValues::CaptionColor, clRed);
+  s.SetCaptionAppearance(look);
+  EXPECT_EQ(s.CaptionAppearance().Values().CaptionColor, clRed);
+  EXPECT_TRUE(probe.kinds.empty());
+  look.Set(&TCaptionAppearanceValues::CaptionTextColorHot, clBlue);
+  s.SetCaptionAppearance(look);
+  EXPECT_EQ(probe.kinds, std::vector<int>{tcColors});
+}
+
+TEST(ToolBarStyler, AMenuStylerFreedFirstIsDropped) {
+  TCustomAdvToolBarStyler s(nullptr);
+  TProbe probe;
+  s.AddControl(&probe);
+  {
+    TCustomAdvMenuStyler menus(nullptr);
+    s.SetAdvMenuStyler(&menus);
+    EXPECT_EQ(s.CurrentMenuStyler(), &menus);
+  }
+  EXPECT_EQ(s.AdvMenuStyler(), nullptr);
+  EXPECT_EQ(s.CurrentMenuStyler()->Name(), "InternalMenuStyler");
+  EXPECT_EQ(probe.kinds, (std::vector<int>{tcMenuStyler, tcMenuStyler}));
 }
