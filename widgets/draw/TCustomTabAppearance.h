@@ -3,9 +3,8 @@
 #pragma once
 
 #include "OfficeGradients.h"
-#include "TValueHolder.h"
+#include "TFontedValueHolder.h"
 #include "graphics/TColor.h"
-#include "graphics/TFont.h"
 
 struct TCustomTabAppearanceValues {
   TColor BorderColor = clBtnFace;
@@ -46,16 +45,7 @@ struct TCustomTabAppearanceValues {
   friend bool operator==(const TCustomTabAppearanceValues&, const TCustomTabAppearanceValues&) = default;
 };
 
-class TCustomTabAppearance : public TValueHolder<TCustomTabAppearanceValues> {
+class TCustomTabAppearance : public TFontedValueHolder<TCustomTabAppearanceValues> {
  public:
-  TCustomTabAppearance();
   std::string ClassName() const override { return "TCustomTabAppearance"; }
-  TFont& Font() { return font_; }
-  const TFont& Font() const { return font_; }
-
- protected:
-  void AssignNested(const TValueHolder& Source) override;
-
- private:
-  TFont font_;
 };

@@ -1,10 +1,6 @@
 #include "TGroupAppearance.h"
 
-#include "SystemFontName.h"
-
 TGroupAppearance::TGroupAppearance() {
-  font_.SetName(SystemFontName());
-  font_.SetSize(8);
   auto forward = [this](TObject*) { Changed(); };
   caption_.OnChange = forward;
   page_.OnChange = forward;
@@ -13,8 +9,8 @@ TGroupAppearance::TGroupAppearance() {
 }
 
 void TGroupAppearance::AssignNested(const TValueHolder& Source) {
+  TFontedValueHolder::AssignNested(Source);
   const auto& from = static_cast<const TGroupAppearance&>(Source);
-  font_.Assign(&from.font_);
   caption_.Assign(&from.caption_);
   page_.Assign(&from.page_);
   tab_.Assign(&from.tab_);

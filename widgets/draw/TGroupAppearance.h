@@ -7,7 +7,7 @@
 #include "TCaptionAppearance.h"
 #include "TCustomTabAppearance.h"
 #include "TToolBarAppearance.h"
-#include "TValueHolder.h"
+#include "TFontedValueHolder.h"
 #include "TVistaBackground.h"
 #include "graphics/TColor.h"
 #include "graphics/TFont.h"
@@ -25,12 +25,10 @@ struct TGroupAppearanceValues {
   friend bool operator==(const TGroupAppearanceValues&, const TGroupAppearanceValues&) = default;
 };
 
-class TGroupAppearance : public TValueHolder<TGroupAppearanceValues> {
+class TGroupAppearance : public TFontedValueHolder<TGroupAppearanceValues> {
  public:
   TGroupAppearance();
   std::string ClassName() const override { return "TGroupAppearance"; }
-  TFont& Font() { return font_; }
-  const TFont& Font() const { return font_; }
   TCaptionAppearance& CaptionAppearance() { return caption_; }
   const TCaptionAppearance& CaptionAppearance() const { return caption_; }
   TVistaBackground& PageAppearance() { return page_; }
@@ -44,7 +42,6 @@ class TGroupAppearance : public TValueHolder<TGroupAppearanceValues> {
   void AssignNested(const TValueHolder& Source) override;
 
  private:
-  TFont font_;
   TCaptionAppearance caption_;
   TVistaBackground page_;
   TCustomTabAppearance tab_;

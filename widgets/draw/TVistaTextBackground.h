@@ -2,9 +2,8 @@
 #pragma once
 
 #include "OfficeGradients.h"
-#include "TValueHolder.h"
+#include "TFontedValueHolder.h"
 #include "graphics/TColor.h"
-#include "graphics/TFont.h"
 
 struct TVistaTextBackgroundValues {
   TColor BorderColor = clGray;
@@ -20,16 +19,7 @@ struct TVistaTextBackgroundValues {
   friend bool operator==(const TVistaTextBackgroundValues&, const TVistaTextBackgroundValues&) = default;
 };
 
-class TVistaTextBackground : public TValueHolder<TVistaTextBackgroundValues> {
+class TVistaTextBackground : public TFontedValueHolder<TVistaTextBackgroundValues> {
  public:
-  TVistaTextBackground();
   std::string ClassName() const override { return "TVistaTextBackground"; }
-  TFont& Font() { return font_; }
-  const TFont& Font() const { return font_; }
-
- protected:
-  void AssignNested(const TValueHolder& Source) override;
-
- private:
-  TFont font_;
 };
