@@ -87,7 +87,10 @@ TRect TCustomForm::MaximizedBounds() {
   MINMAXINFO info;
   info.ptMaxSize = {m.WorkareaRect.Width(), m.WorkareaRect.Height()};
   info.ptMaxPosition = m.WorkareaRect.TopLeft() - m.BoundsRect.TopLeft();
-  info.ptMaxTrackSize = {screen.Width(), screen.Height()};
+  // The span of the screens and a sizing border's width on each side, so a
+  // window may be maximised a little past its monitor's edges.
+  constexpr int frame = 8;
+  info.ptMaxTrackSize = {screen.Width() + 2 * frame, screen.Height() + 2 * frame};
   Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<intptr_t>(&info));
   int w = std::clamp(info.ptMaxSize.X, info.ptMinTrackSize.X, std::max(info.ptMinTrackSize.X, info.ptMaxTrackSize.X));
   int h = std::clamp(info.ptMaxSize.Y, info.ptMinTrackSize.Y, std::max(info.ptMinTrackSize.Y, info.ptMaxTrackSize.Y));

@@ -248,7 +248,10 @@ void TWinControl::CreateHandle() {
   hp.Transient = OwnerWindow();
   hostOwner_ = hp.Transient;
   hostWindow_ = Application->Windows().Attach(this, hp);
-  if (windowRgn_ && hostWindow_) Application->Host().SetMask(hostWindow_, windowRgn_.get());
+  if (!hostWindow_) return;
+  if (windowRgn_) Application->Host().SetMask(hostWindow_, windowRgn_.get());
+  // A window learns its first size as it is made.
+  SendSize();
 }
 
 void TWinControl::SetWindowRgn(const TRegion* Region) {

@@ -287,6 +287,20 @@ TWinControl* TWindowManager::HitTestWindow(TWinControl* Root, TPoint Screen, boo
   return Root;
 }
 
+int TWindowManager::FrameZoneAt(TWinControl* Top, TPoint Screen) const {
+  // A frameless window has no desktop border to resize from: in a band
+  // along its outer edges its own hit test is asked before its children,
+  // and a resize zone it names there wins.
+  constexpr int band = 5;
+  TCreateParams p;
+  Top->CreateParams(p);
+  if (Top->HostWindowKind(p) != hwkFrameless) return HTNOWHERE;
+  const TPoint c = Screen - Top->BoundsRect().TopLeft();
+  if (c.X >= band && c.Y >= band && c.X < Top->Width() - band && c.Y < Top->Height() - band) return HTNOWHERE;
+  const int hit = static_cast<int>(Top->Perform(WM_NCHITTEST, 0, PointToLParam(Screen)));
+  return hit >= HTLEFT && hit <= HTBOTTOMRIGHT ? hit : HTNOWHERE;
+}
+
 TControl* TWindowManager::FindControlAt(TPoint Screen, bool AllowDisabled) const {
   // Popups lie above forms; later windows above earlier ones.
   for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
@@ -296,6 +310,7 @@ TControl* TWindowManager::FindControlAt(TPoint Screen, bool AllowDisabled) const
     TCreateParams p;
     top->CreateParams(p);
     if (p.ExStyle & WS_EX_TRANSPARENT) continue;
+    if (FrameZoneAt(top, Screen) != HTNOWHERE) return top;
     TWinControl* w = HitTestWindow(top, Screen, AllowDisabled);
     if (!w) return nullptr;
     TControl* c = w->ControlAtPos(w->ScreenToClient(Screen), AllowDisabled);
@@ -423,9 +438,10 @@ void TWindowManager::HostMouse(THostWindow HostWin, const THostMouseEvent& E) {
   intptr_t keys = ShiftToMouseKeys(E.Shift);
   TControl* target = capture_.Get();
   int hit = HTCLIENT;
+  if (!target && (hit = FrameZoneAt(top, E.Screen)) != HTNOWHERE) target = top;
   if (!target) {
     TWinControl* w = HitTestWindow(top, E.Screen, false);
-    if (w == top) hit = static_cast<int>(top->Perform(WM_NCHITTEST, 0, PointToLParam(E.Screen)));
+    hit = w == top ? static_cast<int>(top->Perform(WM_NCHITTEST, 0, PointToLParam(E.Screen))) : HTCLIENT;
     target = w;
   }
   // Outside the client area the window gets the non-client messages of the

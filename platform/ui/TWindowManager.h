@@ -109,6 +109,9 @@ class TWindowManager : public IHostListener {
   Window* Find(const TWinControl* TopLevel) const;
   Window* Find(THostWindow Host) const;
   TWinControl* HitTestWindow(TWinControl* Root, TPoint Screen, bool AllowDisabled) const;
+  // The resize zone a frameless window names for a point near its edges,
+  // where it goes before the children; HTNOWHERE elsewhere.
+  int FrameZoneAt(TWinControl* Top, TPoint Screen) const;
   void DeliverMouse(TControl* Target, uint32_t Msg, TPoint Screen, intptr_t Keys);
   void PaintTree(Window& W, TWinControl* Control, TPoint Offset, TRegion& Dirty);
   bool AcceptsInput(const TWinControl* TopLevel) const;

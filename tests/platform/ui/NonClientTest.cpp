@@ -267,3 +267,32 @@ TEST_F(NonClient, TrackingTheSystemMenuReturnsTheChoiceWithoutCarryingItOut) {
 }
 
 }  // namespace
+
+// A frameless window has no desktop border: near its edges its own resize
+// zones win over the children that cover them; further in, the children.
+TEST_F(NonClient, AFramelessWindowsEdgeZonesWinOverItsChildrenNearItsEdges) {
+  form->SetBorderStyle(bsNone);
+  auto* child = new TCustomControl(form);
+  child->SetParent(form);
+  child->SetAlign(alClient);
+  struct Case {
+    TPoint At;
+    int Resizes;  // resize edge asked of the desktop, 0 for the child's press
+  };
+  const Case cases[] = {
+      {{299, 100}, HTRIGHT}, {{296, 100}, HTRIGHT}, {{294, 100}, 0},
+      {{0, 100}, HTLEFT},    {{150, 199}, HTBOTTOM}, {{150, 150}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.At.X * 1000 + c.At.Y);
+    const int resizes = desk.Host().SystemResizes;
+    Press(c.At);
+    EXPECT_EQ(desk.Host().SystemResizes - resizes, c.Resizes ? 1 : 0);
+    if (c.Resizes) EXPECT_EQ(desk.Host().LastResizeHitTest, c.Resizes);
+  }
+  // A window with a desktop frame keeps the children first.
+  form->SetBorderStyle(bsSizeable);
+  const int resizes = desk.Host().SystemResizes;
+  Press({299, 100});
+  EXPECT_EQ(desk.Host().SystemResizes, resizes);
+}
