@@ -3,11 +3,10 @@
 #pragma once
 
 #include "OfficeGradients.h"
+#include "OfficeText.h"
 #include "core/TComponent.h"
 #include "graphics/TColor.h"
 #include "graphics/TFont.h"
-
-enum TAntiAlias : uint8_t { aaNone, aaClearType, aaAntiAlias };
 
 class TCustomAdvMenuStyler : public TComponent {
  public:

@@ -1,6 +1,7 @@
 #include "TGlowButtonAppearance.h"
 
 #include "draw/OfficeColors.h"
+#include "draw/TStylerGlowAppearance.h"
 
 namespace {
 
@@ -38,6 +39,21 @@ void TGlowButtonAppearance::Assign(const TPersistent* Source) {
     checked_ = a->checked_;
     disabled_ = a->disabled_;
     systemFont_ = a->systemFont_;
+    Changed();
+    return;
+  }
+  // A styler's glow colours: the five looks, the font rule stays.
+  if (auto* a = dynamic_cast<const TStylerGlowAppearance*>(Source)) {
+    auto copy = [](const TStylerGlowSet& From) {
+      return TGlowColorSet{From.Color,       From.ColorTo,  From.ColorMirror,   From.ColorMirrorTo,
+                           From.BorderColor, From.Gradient, From.GradientMirror};
+    };
+    const TStylerGlowValues& v = a->Values();
+    normal_ = copy(v.Normal);
+    hot_ = copy(v.Hot);
+    down_ = copy(v.Down);
+    checked_ = copy(v.Checked);
+    disabled_ = copy(v.Disabled);
     Changed();
     return;
   }
