@@ -1,5 +1,7 @@
 #include "TdlgMain.h"
 
+#include "draw/TAdvToolBarOfficeStyler.h"
+
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -11,7 +13,7 @@
 #include "ui/TLabel.h"
 #include "ui/TListBox.h"
 
-TdlgMain::TdlgMain(TComponent* AOwner, TMainServices Services) : TForm(AOwner), services_(Services) {
+TdlgMain::TdlgMain(TComponent* AOwner, TMainServices Services) : TAdvToolBarForm(AOwner), services_(Services) {
   BeginLoading();
   CreateLayout();
   EndLoading();
@@ -88,7 +90,12 @@ void TdlgMain::ShowProcessInfo() {
   ThePrio->SetCaption(std::to_string(entry.pcPriClassBase));
 }
 
-void TdlgMain::FormCreate(TObject*) { gbtnKillProcess->SetEnabled(false); }
+void TdlgMain::FormCreate(TObject*) {
+  // Another style first, so that Luna is applied afresh.
+  AdvToolBarOfficeStyler1->SetStyle(bsOffice2007Obsidian);
+  AdvToolBarOfficeStyler1->SetStyle(bsOffice2007Luna);
+  gbtnKillProcess->SetEnabled(false);
+}
 
 void TdlgMain::FormShow(TObject*) { FillProcessList(); }
 

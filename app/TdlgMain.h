@@ -10,11 +10,13 @@
 #include "os/IProcessSnapshotService.h"
 #include "os/IProcessTermination.h"
 #include "os/IShell.h"
-#include "ui/TCustomForm.h"
+#include "pager/TAdvToolBarForm.h"
 
 class TAction;
 class TActionList;
 class TAdvGlowButton;
+class TAdvToolBarOfficeStyler;
+class TAdvToolBarPager;
 class TCustomImageList;
 class TImage;
 class TLabel;
@@ -29,7 +31,7 @@ struct TMainServices {
   IShell& Shell;
 };
 
-class TdlgMain : public TForm {
+class TdlgMain : public TAdvToolBarForm {
  public:
   TdlgMain(TComponent* AOwner, TMainServices Services);
   ~TdlgMain() override;
@@ -71,7 +73,8 @@ class TdlgMain : public TForm {
   TCustomImageList* imlHot = nullptr;
   TCustomImageList* ImageList2 = nullptr;
 
-  TPanel* pnlActions = nullptr;
+  TAdvToolBarOfficeStyler* AdvToolBarOfficeStyler1 = nullptr;
+  TAdvToolBarPager* AdvToolBarPager1 = nullptr;
   TAdvGlowButton* gbtnRefreshList = nullptr;
   TAdvGlowButton* gbtnKillProcess = nullptr;
   TAdvGlowButton* gbtnHelp = nullptr;

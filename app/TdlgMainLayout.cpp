@@ -4,6 +4,8 @@
 
 #include "Resources.h"
 #include "container/TmxContainer.h"
+#include "draw/TAdvToolBarOfficeStyler.h"
+#include "pager/TAdvToolBarPager.h"
 #include "core/TStream.h"
 #include "graphics/TPicture.h"
 
@@ -144,12 +146,26 @@ void TdlgMain::CreateLayout() {
   ImageList2 = MakeImageList(this, "ImageList2", 32, nullptr);
   ImageList2->SetBkColor(clWhite);
 
-  // The band the toolbar pager will hold: the action buttons and the
-  // Internet button at their places on the page's toolbars.
-  pnlActions = Make<TPanel>(this, this, "pnlActions", TRect::Bounds(0, 0, 574, 133));
-  pnlActions->SetAlign(alTop);
+  AdvToolBarOfficeStyler1 = new TAdvToolBarOfficeStyler(this);
+  AdvToolBarOfficeStyler1->SetName("AdvToolBarOfficeStyler1");
+
+  // The pager; until its page and toolbars hold them, the action buttons
+  // and the Internet button sit at the places those give them.
+  AdvToolBarPager1 = Make<TAdvToolBarPager>(this, this, "AdvToolBarPager1", TRect::Bounds(0, 0, 574, 133));
+  AdvToolBarPager1->Caption().SetCaption(" Morvane by Tolvaris, Inc.");
+  AdvToolBarPager1->SetCaptionButtons({cbClose, cbMinimize});
+  AdvToolBarPager1->CanMove = true;
+  AdvToolBarPager1->SetToolBarStyler(AdvToolBarOfficeStyler1);
+  AdvToolBarPager1->SetShowHint(true);
+  AdvToolBarPager1->ShowTabHint = true;
+  AdvToolBarPager1->TabSettings().SetLeftMargin(25);
+  AdvToolBarPager1->TabSettings().SetRightMargin(25);
+  AdvToolBarPager1->TabSettings().SetStartMargin(62);
+  AdvToolBarPager1->TabSettings().SetEndMargin(0);
+  AdvToolBarPager1->SetTabStop(true);
+  AdvToolBarPager1->SetTabOrder(0);
   auto glowButton = [&](const char* name, TRect bounds, const char* hint) {
-    auto* b = Make<TAdvGlowButton>(this, pnlActions, name, bounds);
+    auto* b = Make<TAdvGlowButton>(this, AdvToolBarPager1, name, bounds);
     b->SetHint(hint);
     b->SetFocusType(ftHot);
     SetLunaAppearance(b->Appearance());

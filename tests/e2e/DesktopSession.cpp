@@ -318,3 +318,8 @@ int DesktopSession::ColoursOf(const std::string& WindowId) {
   auto out = Run({"convert", shot, "-format", "%k", "info:"});
   return out ? std::atoi(out->c_str()) : 0;
 }
+
+std::string ProgramUnderTest() {
+  const char* chosen = std::getenv("MORVANE_BINARY");
+  return chosen && *chosen ? chosen : MORVANE_BINARY;
+}

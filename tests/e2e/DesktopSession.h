@@ -93,6 +93,10 @@ class DesktopSession {
 // Waits up to TimeoutMs for the process to end; its wait status.
 std::optional<int> WaitFor(pid_t Pid, int TimeoutMs);
 
+// The program under test: the build's own, or the one MORVANE_BINARY names
+// (the release build that the run command ships).
+std::string ProgramUnderTest();
+
 // Whether unshare can start a program in a private PID namespace with its
 // own /proc (it needs root or user namespaces); Why says why not.
 bool PrivatePidNamespaces(std::string& Why);

@@ -25,13 +25,6 @@ constexpr TPoint kKillButton{137, 83};
 constexpr TPoint kHelpButton{222, 83};
 constexpr TPoint kCloseButton{307, 83};
 
-// The program under test: the build's own, or the one MORVANE_BINARY names
-// (the release build that the run command ships).
-std::string ProgramUnderTest() {
-  const char* chosen = std::getenv("MORVANE_BINARY");
-  return chosen && *chosen ? chosen : MORVANE_BINARY;
-}
-
 // The first line of a file that another process writes, once it is there.
 std::optional<std::string> LineOf(const std::filesystem::path& File, int TimeoutMs) {
   for (int waited = 0; waited <= TimeoutMs; waited += 50) {

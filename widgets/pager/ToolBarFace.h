@@ -7,15 +7,12 @@
 
 #include "core/Geometry.h"
 #include "draw/OfficeGradients.h"
+#include "draw/OfficeText.h"
 #include "graphics/TColor.h"
 #include "ui/ControlTypes.h"
 
 class TCanvas;
 class TFont;
-
-// Declared without its values: it is defined by both draw/OfficeText.h and
-// draw/TCustomAdvMenuStyler.h, and a caller may include either.
-enum TAntiAlias : uint8_t;
 
 // Fills R as an upper half from Color to ColorTo and a lower half from
 // ColorMirror to ColorMirrorTo, each a plain fill with the gradient of its

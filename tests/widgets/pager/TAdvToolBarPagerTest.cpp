@@ -1,0 +1,275 @@
+// The pager's caption bar: its caption buttons and their actions and
+// glyphs, dragging and the system menu, the edge strips, the hook on the
+// form, and its part in the styler protocol.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "desktop/HeadlessDesktop.h"
+#include "draw/TAdvToolBarOfficeStyler.h"
+#include "glowbutton/TAdvGlowButton.h"
+#include "graphics/TBitmap.h"
+#include "pager/TAdvToolBarForm.h"
+#include "pager/TAdvToolBarPager.h"
+#include "ui/Messages.h"
+#include "ui/TCustomImageList.h"
+
+namespace {
+
+struct Pager : ::testing::Test {
+  HeadlessDesktop desk;
+  TAdvToolBarForm* form = nullptr;
+  TAdvToolBarPager* pager = nullptr;
+  std::vector<std::function<void()>> steps;
+  size_t step = 0;
+
+  void SetUp() override {
+    form = new TAdvToolBarForm(&desk.App());
+    form->SetBounds(100, 100, 574, 400);
+    pager = new TAdvToolBarPager(form);
+    pager->SetParent(form);
+    pager->SetHeight(133);
+    pager->Caption().SetCaption(" Morvane by Tolvaris, Inc.");
+    pager->SetCaptionButtons({cbClose, cbMinimize});
+    pager->CanMove = true;
+    form->Show();
+    desk.Paint();
+    desk.Host().OnIdle = [this] {
+      ASSERT_LT(step, steps.size()) << "a menu waited for more input than scripted";
+      steps[step++]();
+    };
+  }
+
+  // Glyph Index of the caption glyph list as a bitmap.
+  std::unique_ptr<TBitmap> Glyph(int Index) {
+    auto b = std::make_unique<TBitmap>();
+    pager->CloseButton()->Images()->GetBitmap(Index, *b);
+    return b;
+  }
+  static bool Inked(const std::unique_ptr<TBitmap>& B, int X, int Y, TColor Ink) {
+    return B->Canvas()->Pixel(X, Y) == Ink;
+  }
+};
+
+TEST_F(Pager, ThreeCaptionButtonsShowTheMissingOneDisabled) {
+  ASSERT_TRUE(pager->CloseButton() && pager->MaxButton() && pager->MinButton());
+  EXPECT_EQ(pager->CloseButton()->BoundsRect(), TRect::Bounds(552, 4, 16, 16));
+  EXPECT_EQ(pager->MaxButton()->BoundsRect(), TRect::Bounds(534, 4, 16, 16));
+  EXPECT_EQ(pager->MinButton()->BoundsRect(), TRect::Bounds(516, 4, 16, 16));
+  EXPECT_TRUE(pager->CloseButton()->Enabled());
+  EXPECT_TRUE(pager->MinButton()->Enabled());
+  EXPECT_FALSE(pager->MaxButton()->Enabled());
+  EXPECT_TRUE(pager->CloseButton()->Transparent());
+  EXPECT_EQ(pager->Caption().RightIndent, 58);
+  EXPECT_EQ(pager->CaptionButtonsRect(), (TRect{516, 4, 568, 20}));
+}
+
+TEST_F(Pager, WithoutACaptionOrButtonsTheButtonsGoAndTheRightIndentReturns) {
+  const struct {
+    const char* Name;
+    std::function<void()> Remove, Restore;
+  } cases[] = {
+      {"caption hidden", [&] { pager->Caption().SetVisible(false); }, [&] { pager->Caption().SetVisible(true); }},
+      {"no buttons", [&] { pager->SetCaptionButtons({}); }, [&] { pager->SetCaptionButtons({cbClose}); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    c.Remove();
+    EXPECT_FALSE(pager->CloseButton() || pager->MaxButton() || pager->MinButton());
+    EXPECT_EQ(pager->Caption().RightIndent, 0);
+    EXPECT_EQ(pager->CaptionButtonsRect(), TRect{});
+    c.Restore();
+    EXPECT_TRUE(pager->CloseButton());
+    EXPECT_EQ(pager->Caption().RightIndent, 58);
+  }
+  pager->Caption().SetVisible(false);
+  EXPECT_EQ(pager->PageRect().Top, 26) << "the tab row starts at the top";
+}
+
+TEST_F(Pager, TheCaptionButtonsCloseMinimiseAndMaximiseTheForm) {
+  desk.Click(pager->MinButton());
+  EXPECT_EQ(form->WindowState(), wsMinimized);
+  form->SetWindowState(wsNormal);
+
+  pager->SetCaptionButtons({cbClose, cbMinimize, cbMaximize});
+  desk.Click(pager->MaxButton());
+  EXPECT_EQ(form->WindowState(), wsMaximized);
+  desk.Click(pager->MaxButton());
+  EXPECT_EQ(form->WindowState(), wsNormal);
+
+  TObject* sender = nullptr;
+  pager->OnCloseButtonClick = [&](TObject* s) { sender = s; };
+  desk.Click(pager->CloseButton());
+  EXPECT_EQ(sender, pager->CloseButton());
+  EXPECT_TRUE(form->Visible()) << "the event replaces the closing";
+  pager->OnCloseButtonClick = nullptr;
+  desk.Click(pager->CloseButton());
+  EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(Pager, TheGlyphsAreDrawnInTheCaptionTextColourAndTheMaximiseGlyphFollowsTheWindowState) {
+  const TColor ink = pager->CurrentStyler()->PagerCaption().Values().TextColor;
+  EXPECT_TRUE(Inked(Glyph(0), 3, 4, ink)) << "close";
+  EXPECT_TRUE(Inked(Glyph(0), 10, 4, ink));
+  EXPECT_TRUE(Inked(Glyph(2), 3, 8, ink)) << "minimise";
+  EXPECT_FALSE(Inked(Glyph(2), 9, 8, ink)) << "line ends are excluded";
+  EXPECT_TRUE(Inked(Glyph(1), 5, 3, ink)) << "maximise";
+  EXPECT_FALSE(Inked(Glyph(1), 5, 2, ink));
+
+  // Maximised from elsewhere: the next paint draws the restore glyph.
+  form->SetWindowState(wsMaximized);
+  desk.Paint();
+  EXPECT_TRUE(Inked(Glyph(1), 5, 2, ink)) << "restore";
+  EXPECT_TRUE(Inked(Glyph(1), 2, 9, ink));
+
+  // A new caption text colour redraws them.
+  TAdvToolBarOfficeStyler styler(nullptr);
+  styler.SetStyle(bsOffice2007Luna);
+  pager->SetToolBarStyler(&styler);
+  styler.PagerCaption().Set(&TVistaTextBackgroundValues::TextColor, 0x0000C0);
+  EXPECT_TRUE(Inked(Glyph(0), 3, 4, 0x0000C0));
+}
+
+TEST_F(Pager, ALeftPressOnTheCaptionMovesTheFormOnlyWhenItMay) {
+  const struct {
+    bool CanMove;
+    TPoint At;
+    int Moves;
+  } cases[] = {{true, {300, 10}, 1}, {false, {300, 10}, 0}, {true, {300, 40}, 0}};
+  for (const auto& c : cases) {
+    pager->CanMove = c.CanMove;
+    const int moves = desk.Host().SystemMoves;
+    desk.MoveTo(pager, c.At);
+    desk.Press();
+    desk.Release();
+    EXPECT_EQ(desk.Host().SystemMoves - moves, c.Moves) << c.CanMove << " " << c.At.Y;
+    EXPECT_EQ(desk.App().Windows().CaptureControl(), nullptr);
+  }
+}
+
+TEST_F(Pager, ARightClickOnTheCaptionOpensTheFormsSystemMenuAndCarriesOutItsChoice) {
+  steps.push_back([this] { desk.Key(VK_ESCAPE); });
+  desk.MoveTo(pager, {300, 10});
+  desk.Press(mbRight);
+  desk.Release(mbRight);
+  EXPECT_EQ(step, 1u) << "the menu was shown";
+  EXPECT_TRUE(form->Visible()) << "dismissed: nothing happens";
+
+  steps.push_back([this] { desk.Type(U'c'); });
+  desk.Press(mbRight);
+  desk.Release(mbRight);
+  EXPECT_FALSE(form->Visible()) << "Close";
+}
+
+TEST_F(Pager, ADoubleClickOnTheCaptionMaximisesOnlyWithAMaximiseButton) {
+  auto doubleClick = [&] {
+    desk.MoveTo(pager, {300, 10});
+    desk.Host().PressMouse(mbLeft, true);
+    desk.Release();
+  };
+  doubleClick();
+  EXPECT_EQ(form->WindowState(), wsNormal);
+  pager->SetCaptionButtons({cbClose, cbMinimize, cbMaximize});
+  doubleClick();
+  EXPECT_EQ(form->WindowState(), wsMaximized);
+}
+
+TEST_F(Pager, ItsEdgeStripsLetTheFormsResizeZonesThrough) {
+  const struct {
+    TPoint At;
+    int Result;
+  } cases[] = {{{2, 60}, HTTRANSPARENT}, {{300, 2}, HTTRANSPARENT}, {{569, 60}, HTTRANSPARENT},
+               {{3, 60}, HTCLIENT},      {{300, 3}, HTCLIENT},      {{568, 60}, HTCLIENT}};
+  for (const auto& c : cases)
+    EXPECT_EQ(pager->Perform(WM_NCHITTEST, 0, PointToLParam(pager->ClientToScreen(c.At))), c.Result)
+        << c.At.X << "," << c.At.Y;
+  // Through the strip the form's zone takes the press.
+  const int resizes = desk.Host().SystemResizes;
+  desk.MoveTo(pager, {300, 1});
+  desk.Press();
+  desk.Release();
+  EXPECT_EQ(desk.Host().SystemResizes - resizes, 1);
+  EXPECT_EQ(desk.Host().LastResizeHitTest, HTTOP);
+}
+
+TEST_F(Pager, APageOrAnotherPagerCannotHoldIt) {
+  struct Named : TCustomControl {
+    std::string name;
+    Named(TComponent* Owner, std::string Name) : TCustomControl(Owner), name(std::move(Name)) {}
+    std::string ClassName() const override { return name; }
+  };
+  for (const char* name : {"TAdvPage", "TAdvToolBar", "TAdvDockPanel", "TAdvToolBarPager"}) {
+    auto* holder = new Named(form, name);
+    holder->SetParent(form);
+    try {
+      pager->SetParent(holder);
+      ADD_FAILURE() << name << " took the pager";
+    } catch (const EPlatformError& e) {
+      EXPECT_STREQ(e.what(), "Invalid Parent");
+    }
+    EXPECT_EQ(pager->Parent(), form);
+  }
+}
+
+TEST_F(Pager, TheWheelOverThePagerIsTakenAndTheHookGoesWithThePager) {
+  auto wheel = [&](TPoint Client) {
+    return form->Perform(WM_MOUSEWHEEL, -120 << 16, PointToLParam(form->ClientToScreen(Client)));
+  };
+  EXPECT_EQ(wheel({300, 60}), 1);
+  pager->EnableWheel = false;
+  EXPECT_EQ(wheel({300, 60}), 0);
+  pager->EnableWheel = true;
+  EXPECT_EQ(wheel({300, 300}), 0);
+  delete pager;
+  EXPECT_EQ(wheel({300, 60}), 0) << "the form's own handler is back";
+  desk.Paint();
+}
+
+struct PagerStyler : Pager {
+  TStylerGlowSet Normal(TCustomAdvToolBarStyler& S) { return S.GlowButtonAppearance().Values().Normal; }
+};
+
+TEST_F(PagerStyler, WithoutAStylerThePagerPaintsInLunaAndAfterOneIsRemovedInTheBaseDefaults) {
+  TAdvToolBarOfficeStyler luna(nullptr);
+  luna.SetStyle(bsOffice2007Luna);
+  TCustomAdvToolBarStyler base(nullptr);
+  EXPECT_EQ(pager->CurrentStyler()->PagerCaption().Values(), luna.PagerCaption().Values());
+
+  const struct {
+    const char* Name;
+    std::function<void(std::unique_ptr<TAdvToolBarOfficeStyler>&)> Remove;
+  } cases[] = {
+      {"set to none", [&](auto&) { pager->SetToolBarStyler(nullptr); }},
+      {"styler freed", [&](auto& s) { s.reset(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto styler = std::make_unique<TAdvToolBarOfficeStyler>(form);
+    styler->SetStyle(bsOffice2007Obsidian);
+    pager->SetToolBarStyler(styler.get());
+    EXPECT_EQ(pager->CurrentStyler(), styler.get());
+    EXPECT_EQ(styler->ControlCount(), 1);
+    const TColor obsidian = Normal(*styler).Color;
+    EXPECT_EQ(pager->CloseButton()->Appearance()->Color(), obsidian) << "caption buttons take its glow colours";
+    c.Remove(styler);
+    if (styler) EXPECT_EQ(styler->ControlCount(), 0);
+    EXPECT_EQ(pager->CurrentStyler(), pager->FallbackStyler());
+    EXPECT_EQ(pager->CurrentStyler()->Name(), "InternalStyler");
+    EXPECT_EQ(pager->CurrentStyler()->PagerCaption().Values(), base.PagerCaption().Values());
+    desk.Paint();
+  }
+}
+
+TEST_F(PagerStyler, APagerFreedFirstLeavesTheStylersRegistry) {
+  TAdvToolBarOfficeStyler styler(nullptr);
+  pager->SetToolBarStyler(&styler);
+  pager->SetToolBarStyler(&styler);
+  EXPECT_EQ(styler.ControlCount(), 1) << "the same styler again changes nothing";
+  delete pager;
+  EXPECT_EQ(styler.ControlCount(), 0);
+  styler.SetStyle(bsOffice2007Luna);
+}
+
+}  // namespace
