@@ -3,6 +3,8 @@
 // form, and its part in the styler protocol.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -270,6 +272,56 @@ TEST_F(PagerStyler, APagerFreedFirstLeavesTheStylersRegistry) {
   delete pager;
   EXPECT_EQ(styler.ControlCount(), 0);
   styler.SetStyle(bsOffice2007Luna);
+}
+
+}  // namespace
+
+namespace {
+
+bool Near(TColor A, TColor B, int Tolerance = 3) {
+  for (int shift : {0, 8, 16})
+    if (std::abs(int((A >> shift) & 0xFF) - int((B >> shift) & 0xFF)) > Tolerance) return false;
+  return true;
+}
+
+// The caption bar in the Luna scheme: a two-half face framed at the top,
+// left and right, the title centred between the logo's room and the
+// caption buttons in the caption text colour, and the glyphs.
+TEST_F(Pager, TheCaptionBarPaintsTheLunaFaceTitleAndGlyphs) {
+  const TVistaTextBackgroundValues& v = pager->CurrentStyler()->PagerCaption().Values();
+  EXPECT_EQ(desk.Pixel(pager, 300, 0), v.BorderColor) << "top border";
+  EXPECT_EQ(desk.Pixel(pager, 0, 10), v.BorderColor) << "left border";
+  EXPECT_EQ(desk.Pixel(pager, 573, 10), v.BorderColor) << "right border";
+  EXPECT_NE(desk.Pixel(pager, 60, 26), v.BorderColor) << "no bottom border";
+  EXPECT_TRUE(Near(desk.Pixel(pager, 60, 1), v.Color)) << "upper half starts at Color";
+  EXPECT_TRUE(Near(desk.Pixel(pager, 60, 14), v.ColorMirror)) << "lower half starts at ColorMirror";
+  EXPECT_TRUE(Near(desk.Pixel(pager, 60, 26), v.ColorMirrorTo)) << "and ends near ColorMirrorTo";
+
+  // The title's ink: its darkest pixel is the text colour, and its extent
+  // is centred on the text area (100 to 516).
+  int left = 574, right = -1, bluest = 0;
+  for (int y = 1; y < 26; ++y)
+    for (int x = 100; x < 516; ++x) {
+      const TColor c = desk.Pixel(pager, x, y);
+      const int blue = int((c >> 16) & 0xFF) - int(c & 0xFF);
+      if (blue < 40) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      bluest = std::max(bluest, blue);
+    }
+  ASSERT_GE(right, left) << "no title drawn";
+  EXPECT_NEAR((left + right + 1) / 2.0, 308, 3);
+  EXPECT_GT(bluest, 200) << "the title is drawn in the caption text colour (blue)";
+
+  // Each enabled caption button shows its glyph in the text colour.
+  auto inked = [&](TAdvGlowButton* b) {
+    int n = 0;
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x) n += desk.Pixel(pager, b->Left() + x, b->Top() + y) == v.TextColor;
+    return n;
+  };
+  EXPECT_GE(inked(pager->CloseButton()), 12);
+  EXPECT_GE(inked(pager->MinButton()), 8);
 }
 
 }  // namespace
