@@ -159,7 +159,7 @@ struct TTextRun {
   TAntiAlias AntiAlias = aaClearType;
   bool Enabled = true;
   std::string FontName = "DejaVu Sans";
-  TFontStyles Style;
+  TFontStyles Style = {};
   TRect R = {20, 0, 180, 30};
 };
 
