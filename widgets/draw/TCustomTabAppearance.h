@@ -48,4 +48,16 @@ struct TCustomTabAppearanceValues {
 class TCustomTabAppearance : public TFontedValueHolder<TCustomTabAppearanceValues> {
  public:
   std::string ClassName() const override { return "TCustomTabAppearance"; }
+
+  // BorderColorHot is a plain field: storing it tells nobody.
+  template <class F>
+  void Set(F TCustomTabAppearanceValues::*Field, std::type_identity_t<F> Value) {
+    if constexpr (std::is_same_v<F, TColor>) {
+      if (Field == &TCustomTabAppearanceValues::BorderColorHot) {
+        MutableValues().BorderColorHot = Value;
+        return;
+      }
+    }
+    TFontedValueHolder::Set(Field, Value);
+  }
 };

@@ -1,6 +1,9 @@
 // A colour set that also carries a font: the system font at 8 points by
-// default, copied with the values.
+// default, copied with the values. Its SystemFont, switched on, renames
+// the font by the system font rule at once, telling nobody.
 #pragma once
+
+#include <type_traits>
 
 #include "SystemFontName.h"
 #include "TValueHolder.h"
@@ -11,6 +14,18 @@ class TFontedValueHolder : public TValueHolder<V> {
  public:
   TFont& Font() { return font_; }
   const TFont& Font() const { return font_; }
+
+  template <class F>
+  void Set(F V::*Field, std::type_identity_t<F> Value) {
+    if constexpr (std::is_same_v<F, bool>) {
+      if (Field == &V::SystemFont) {
+        this->MutableValues().SystemFont = Value;
+        if (Value) font_.SetName(SystemFontName());
+        return;
+      }
+    }
+    TValueHolder<V>::Set(Field, Value);
+  }
 
  protected:
   TFontedValueHolder() {

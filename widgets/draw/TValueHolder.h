@@ -38,6 +38,7 @@ class TValueHolder : public TPersistent {
  protected:
   explicit TValueHolder(V Defaults = {}, bool AlwaysNotify = false)
       : v_(Defaults), alwaysNotify_(AlwaysNotify) {}
+  V& MutableValues() { return v_; }
   // Copies what lives beside the values (nested holders, fonts).
   virtual void AssignNested([[maybe_unused]] const TValueHolder& Source) {}
   void Changed() {

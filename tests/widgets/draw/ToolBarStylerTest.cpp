@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "draw/IToolBarStylerClient.h"
+#include "draw/SystemFontName.h"
 #include "draw/TAdvToolBarOfficeStyler.h"
 #include "core/Exceptions.h"
 #include "os/ThemeQuery.h"
@@ -300,4 +301,28 @@ TEST(ToolBarStyler, AMenuStylerFreedFirstIsDropped) {
   EXPECT_EQ(s.AdvMenuStyler(), nullptr);
   EXPECT_EQ(s.CurrentMenuStyler()->Name(), "InternalMenuStyler");
   EXPECT_EQ(probe.kinds, (std::vector<int>{tcMenuStyler, tcMenuStyler}));
+}
+
+// A tab's hot border is a plain field; a look's font rule, switched on,
+// renames its font at once; neither tells the controls.
+TEST(ToolBarStyler, QuietFieldsOfTheLooksTellNobody) {
+  TCustomAdvToolBarStyler s(nullptr);
+  TProbe probe;
+  s.AddControl(&probe);
+  s.TabAppearance().Set(&TCustomTabAppearanceValues::BorderColorHot, clRed);
+  s.GroupAppearance().TabAppearance().Set(&TCustomTabAppearanceValues::BorderColorHot, clRed);
+  EXPECT_EQ(s.TabAppearance().Values().BorderColorHot, clRed);
+
+  s.PagerCaption().Set(&TVistaTextBackgroundValues::SystemFont, false);
+  s.PagerCaption().Font().SetName("Arial");
+  s.GroupAppearance().Set(&TGroupAppearanceValues::SystemFont, false);
+  s.GroupAppearance().Font().SetName("Arial");
+  s.PagerCaption().Set(&TVistaTextBackgroundValues::SystemFont, true);
+  s.GroupAppearance().Set(&TGroupAppearanceValues::SystemFont, true);
+  EXPECT_EQ(s.PagerCaption().Font().Name(), SystemFontName());
+  EXPECT_EQ(s.GroupAppearance().Font().Name(), SystemFontName());
+  EXPECT_TRUE(probe.kinds.empty()) << probe.kinds.size() << " notices";
+
+  s.TabAppearance().Set(&TCustomTabAppearanceValues::BorderColor, clRed);
+  EXPECT_EQ(probe.kinds, std::vector<int>{tcPager}) << "other tab colours tell";
 }
