@@ -326,3 +326,41 @@ TEST(ToolBarStyler, QuietFieldsOfTheLooksTellNobody) {
   s.TabAppearance().Set(&TCustomTabAppearanceValues::BorderColor, clRed);
   EXPECT_EQ(probe.kinds, std::vector<int>{tcPager}) << "other tab colours tell";
 }
+
+// Pictures and fonts are set by copy; each tells its kind, the grip
+// picture nothing, and the styler's font rule renames both its fonts.
+TEST(ToolBarStyler, PicturesAndFontsAreCopiedAndTellTheirKind) {
+  TCustomAdvToolBarStyler s(nullptr);
+  TProbe probe;
+  s.AddControl(&probe);
+  TBitmap picture(4, 3);
+  TFont font;
+  font.SetName("Arial");
+  const struct {
+    const char* Name;
+    std::function<void()> Set;
+    std::vector<int> Kinds;
+  } cases[] = {
+      {"background", [&] { s.SetBackGround(picture); }, {tcBackground}},
+      {"right handle", [&] { s.SetRightHandleImage(picture); }, {tcColors}},
+      {"drag grip", [&] { s.SetDragGripImage(picture); }, {}},
+      {"font", [&] { s.SetFont(font); }, {tcBackground}},
+      {"caption font", [&] { s.SetCaptionFont(font); }, {tcColors}},
+      {"font rule", [&] { s.SetSystemFont(true); }, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    probe.kinds.clear();
+    c.Set();
+    EXPECT_EQ(probe.kinds, c.Kinds);
+  }
+  EXPECT_EQ(s.BackGround().Width(), 4);
+  EXPECT_EQ(s.DragGripImage().Height(), 3);
+  picture.SetSize(9, 9);
+  EXPECT_EQ(s.BackGround().Width(), 4) << "a copy, not a reference";
+  EXPECT_EQ(s.Font().Name(), SystemFontName()) << "renamed by the rule";
+  EXPECT_EQ(s.CaptionFont().Name(), SystemFontName());
+  s.SetSystemFont(false);
+  s.SetFont(font);
+  EXPECT_EQ(s.Font().Name(), "Arial") << "the rule off leaves the font";
+}
