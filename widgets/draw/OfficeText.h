@@ -3,10 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "graphics/gdiplus/GdiPlusTypes.h"
 
+class GpFont;
 class TCanvas;
+class TFont;
 
 // Anything but aaNone draws text through the drawing surface when
 // CanDrawGdipText allows it.
@@ -19,3 +22,8 @@ bool CanDrawGdipText(TCanvas& Canvas);
 // aaClearType: ClearType grid-fit; aaAntiAlias: anti-alias grid-fit;
 // aaNone: the system default.
 TextRenderingHint TextRenderingHintOf(TAntiAlias AntiAlias);
+
+// The drawing surface's font for a canvas font, in points with its bold,
+// italic and underline; a family or style the system lacks falls back to
+// Arial.
+std::unique_ptr<GpFont> SurfaceFont(const TFont& Font);

@@ -7,11 +7,11 @@
 #include "draw/OfficeGlyphs.h"
 #include "draw/OfficeGradients.h"
 #include "draw/OfficeRounding.h"
+#include "draw/OfficeText.h"
 #include "graphics/TBitmap.h"
 #include "graphics/TCanvas.h"
 #include "graphics/TFont.h"
 #include "graphics/gdiplus/GpFont.h"
-#include "graphics/gdiplus/GpFontFamily.h"
 #include "graphics/gdiplus/GpGraphics.h"
 #include "graphics/gdiplus/GpSolidFill.h"
 #include "graphics/gdiplus/GpStringFormat.h"
@@ -23,21 +23,6 @@ namespace {
 
 constexpr int kSplitWidth = 12;
 constexpr float kMeasureBox = 4096;
-
-// A surface font for a canvas font; a family or style the system lacks
-// falls back to Arial.
-std::unique_ptr<GpFont> SurfaceFont(const TFont& Font) {
-  int style = FontStyleRegular;
-  if (Font.Style().Contains(fsBold)) style |= FontStyleBold;
-  if (Font.Style().Contains(fsItalic)) style |= FontStyleItalic;
-  if (Font.Style().Contains(fsUnderline)) style |= FontStyleUnderline;
-  GpFontFamily family(Font.Name());
-  if (family.Status() == Ok) {
-    auto f = std::make_unique<GpFont>(family, float(Font.Size()), style, UnitPoint);
-    if (f->Status() == Ok) return f;
-  }
-  return std::make_unique<GpFont>(GpFontFamily("Arial"), float(Font.Size()), style, UnitPoint);
-}
 
 void FillBackground(GpGraphics& G, const TGlowFace& F) {
   const TGlowColorSet& c = F.Colors;

@@ -8,7 +8,6 @@
 #include "graphics/TCanvas.h"
 #include "graphics/TFont.h"
 #include "graphics/gdiplus/GpFont.h"
-#include "graphics/gdiplus/GpFontFamily.h"
 #include "graphics/gdiplus/GpGraphics.h"
 #include "graphics/gdiplus/GpLineGradient.h"
 #include "graphics/gdiplus/GpPathGradient.h"
@@ -40,21 +39,6 @@ void FillRadial(GpGraphics& g, const GpRectF& Ellipse, GpPointF Center, TColor C
 void FillLinear(GpGraphics& g, const GpRectF& Span, TColor From, TColor To, TGDIPGradient Kind, const GpRectF& Fill) {
   GpLineGradient brush(Span, ColorToArgb(From), ColorToArgb(To), static_cast<LinearGradientMode>(Kind));
   g.FillRectangle(brush, Fill);
-}
-
-// A surface font for a canvas font; a family or style the system lacks
-// falls back to Arial.
-std::unique_ptr<GpFont> SurfaceFont(const TFont& Font) {
-  int style = FontStyleRegular;
-  if (Font.Style().Contains(fsBold)) style |= FontStyleBold;
-  if (Font.Style().Contains(fsItalic)) style |= FontStyleItalic;
-  if (Font.Style().Contains(fsUnderline)) style |= FontStyleUnderline;
-  GpFontFamily family(Font.Name());
-  if (family.Status() == Ok) {
-    auto f = std::make_unique<GpFont>(family, float(Font.Size()), style, UnitPoint);
-    if (f->Status() == Ok) return f;
-  }
-  return std::make_unique<GpFont>(GpFontFamily("Arial"), float(Font.Size()), style, UnitPoint);
 }
 
 StringAlignment SurfaceAlignment(TAlignment Alignment) {
