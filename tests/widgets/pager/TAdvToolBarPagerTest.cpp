@@ -325,3 +325,37 @@ TEST_F(Pager, TheCaptionBarPaintsTheLunaFaceTitleAndGlyphs) {
 }
 
 }  // namespace
+
+namespace {
+
+// The styler's background picture: tiled from (1, 1), centred once, or
+// stretched inside a 2-pixel margin.
+TEST_F(Pager, TheStylersBackgroundPictureIsTiledCentredOrStretched) {
+  TAdvToolBarOfficeStyler styler(nullptr);
+  pager->SetToolBarStyler(&styler);
+  TBitmap picture(10, 10);
+  picture.Canvas()->Brush()->SetColor(clRed);
+  picture.Canvas()->FillRect({0, 0, 10, 10});
+  picture.Canvas()->SetPixel(0, 0, clLime);
+  picture.EndPainting();
+  styler.SetBackGround(picture);
+  const struct {
+    TBackGroundDisplay Display;
+    TPoint Lime;   // where the picture's first pixel lands below the caption
+    TPoint Plain;  // a point the picture does not cover
+  } cases[] = {
+      {bdTile, {41, 31}, {1, 132}},
+      {bdCenter, {282, 61}, {281, 61}},
+      {bdStretch, {2, 27}, {1, 60}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Display);
+    styler.SetValue(&TToolBarStylerValues::BackGroundDisplay, c.Display);
+    desk.Paint();
+    if (c.Display != bdStretch) EXPECT_EQ(desk.Pixel(pager, c.Lime.X, c.Lime.Y), clLime);
+    EXPECT_EQ(desk.Pixel(pager, c.Lime.X + 2, c.Lime.Y + 2), clRed);
+    EXPECT_NE(desk.Pixel(pager, c.Plain.X, c.Plain.Y), clRed);
+  }
+}
+
+}  // namespace
