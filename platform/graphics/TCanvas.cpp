@@ -245,6 +245,15 @@ TColor TCanvas::Pixel(int X, int Y) const {
   return FromQRgb(dc_->Image()->pixel(ix, iy));
 }
 
+TColor TCanvas::SurfacePixel(int X, int Y) const {
+  if (!dc_) return -1;
+  const QPoint off = dc_->DeviceOffset();
+  const QImage* img = dc_->Image();
+  const int ix = X + off.x(), iy = Y + off.y();
+  if (ix < 0 || iy < 0 || ix >= img->width() || iy >= img->height()) return -1;
+  return FromQRgb(img->pixel(ix, iy));
+}
+
 void TCanvas::SetPixel(int X, int Y, TColor Color) {
   if (!dc_) return;
   dc_->Painter();

@@ -100,6 +100,9 @@ class TCanvas : public TPersistent {
   void Polygon(std::span<const TPoint> Points);
   void Polyline(std::span<const TPoint> Points);
   TColor Pixel(int X, int Y) const;
+  // What the surface under the canvas holds at (X, Y), inside the clip or
+  // not: a control reads there what its parent painted around it.
+  TColor SurfacePixel(int X, int Y) const;
   void SetPixel(int X, int Y, TColor Color);
 
   void TextOut(int X, int Y, std::string_view Text);

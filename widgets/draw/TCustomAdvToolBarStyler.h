@@ -81,18 +81,31 @@ class TCustomAdvToolBarStyler : public TComponent {
   }
 
   TButtonAppearance& ButtonAppearance() { return buttonAppearance_; }
+  const TButtonAppearance& ButtonAppearance() const { return buttonAppearance_; }
   TCaptionAppearance& CaptionAppearance() { return captionAppearance_; }
+  const TCaptionAppearance& CaptionAppearance() const { return captionAppearance_; }
   TContainerAppearance& ContainerAppearance() { return containerAppearance_; }
+  const TContainerAppearance& ContainerAppearance() const { return containerAppearance_; }
   TGradientBackground& Color() { return color_; }
+  const TGradientBackground& Color() const { return color_; }
   TGradientBackground& ColorHot() { return colorHot_; }
+  const TGradientBackground& ColorHot() const { return colorHot_; }
   TGradientBackground& DockColor() { return dockColor_; }
+  const TGradientBackground& DockColor() const { return dockColor_; }
   TStylerGlowAppearance& GlowButtonAppearance() { return glowButtonAppearance_; }
+  const TStylerGlowAppearance& GlowButtonAppearance() const { return glowButtonAppearance_; }
   TStylerGlowAppearance& CompactGlowButtonAppearance() { return compactGlowButtonAppearance_; }
+  const TStylerGlowAppearance& CompactGlowButtonAppearance() const { return compactGlowButtonAppearance_; }
   TGroupAppearance& GroupAppearance() { return groupAppearance_; }
+  const TGroupAppearance& GroupAppearance() const { return groupAppearance_; }
   TVistaBackground& PageAppearance() { return pageAppearance_; }
+  const TVistaBackground& PageAppearance() const { return pageAppearance_; }
   TVistaTextBackground& PagerCaption() { return pagerCaption_; }
+  const TVistaTextBackground& PagerCaption() const { return pagerCaption_; }
   TQATAppearance& QATAppearance() { return qatAppearance_; }
+  const TQATAppearance& QATAppearance() const { return qatAppearance_; }
   TTabAppearance& TabAppearance() { return tabAppearance_; }
+  const TTabAppearance& TabAppearance() const { return tabAppearance_; }
   // Copies Value's colours without telling the controls, except the hot
   // end colour and hot text colour, which go through the setters.
   void SetCaptionAppearance(const TCaptionAppearance& Value);

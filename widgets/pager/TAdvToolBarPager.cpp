@@ -4,14 +4,21 @@
 #include <array>
 #include <cassert>
 
+#include "TAdvPage.h"
+#include "TabLook.h"
 #include "ToolBarFace.h"
+#include "draw/OfficeColors.h"
+#include "draw/OfficeGradients.h"
+#include "draw/OfficeText.h"
 #include "core/Exceptions.h"
 #include "draw/TAdvToolBarOfficeStyler.h"
 #include "glowbutton/TAdvGlowButton.h"
 #include "graphics/TBitmap.h"
 #include "os/SystemInfo.h"
 #include "picture/TGDIPPicture.h"
+#include "ui/Accelerator.h"
 #include "ui/Messages.h"
+#include "ui/THintInfo.h"
 #include "ui/SystemMenu.h"
 #include "ui/TApplication.h"
 #include "ui/TCustomForm.h"
@@ -20,6 +27,8 @@
 namespace {
 
 constexpr int kGlyphSize = 14;
+// The kit's fade interval.
+constexpr unsigned kFadeInterval = 30;
 constexpr TColor kGlyphMask = 0xFF00FF;
 // SC_MOVE with its low bits 1: the desktop's move loop under the pointer.
 constexpr int kCaptionMove = SC_MOVE + 1;
@@ -80,7 +89,13 @@ TAdvToolBarPager::TAdvToolBarPager(TComponent* AOwner)
   officeStyler_->SetStyle(bsOffice2007Luna);
   current_ = officeStyler_.get();
   caption_->OnChange = [this] { CaptionChanged(); };
-  tabSettings_->OnChange = [this] { Invalidate(); };
+  tabSettings_->OnChange = [this] {
+    PlacePages();
+    ResetTabLayout();
+    Invalidate();
+    if (TAdvPage* page = ActivePage()) page->Invalidate();
+  };
+  tabGroups_.OnChange = [this] { Invalidate(); };
 }
 
 TAdvToolBarPager::~TAdvToolBarPager() {
@@ -143,13 +158,15 @@ void TAdvToolBarPager::SetShowNonSelectedTabs(bool Value) {
 void TAdvToolBarPager::SetPageLeftMargin(int Value) {
   if (Value < 0 || Value == pageLeftMargin_) return;
   pageLeftMargin_ = Value;
-  Invalidate();
+  PlacePages();
+  if (TAdvPage* page = ActivePage()) page->Invalidate();
 }
 
 void TAdvToolBarPager::SetPageRightMargin(int Value) {
   if (Value < 0 || Value == pageRightMargin_) return;
   pageRightMargin_ = Value;
-  Invalidate();
+  PlacePages();
+  if (TAdvPage* page = ActivePage()) page->Invalidate();
 }
 
 void TAdvToolBarPager::SetOptionPicture(const TGDIPPicture* Value) {
@@ -163,6 +180,7 @@ void TAdvToolBarPager::SetOptionDisabledPicture(const TGDIPPicture* Value) {
 }
 
 void TAdvToolBarPager::CaptionChanged() {
+  PlacePages();
   UpdateCaptionButtons(true);
   Invalidate();
 }
@@ -350,10 +368,14 @@ void TAdvToolBarPager::Loaded() {
   TCustomControl::Loaded();
   UpdateCaptionButtons(true);
   loaded_ = true;
+  ResetTabLayout();
+  FitTabs();
 }
 
 void TAdvToolBarPager::Resize() {
   TCustomControl::Resize();
+  PlacePages();
+  FitTabs();
   UpdateCaptionButtons(false);
 }
 
@@ -363,20 +385,37 @@ void TAdvToolBarPager::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
   const auto alive = AliveToken();
   TCustomControl::MouseDown(Button, Shift, X, Y);
   if (!IsAlive(alive)) return;
-  const TRect caption = CaptionRect();
-  if (!caption_->Visible() || !caption.Contains({X, Y})) return;
-  if (Button == mbRight) {
-    auto* form = dynamic_cast<TCustomForm*>(Parent());
-    if (!form) return;
-    if (const int command = TrackSystemMenu(*form, ClientToScreen({X, Y})); command != 0)
-      form->Perform(WM_SYSCOMMAND, command, 0);
+  pressedIndex_ = -1;
+  if (caption_->Visible() && CaptionRect().Contains({X, Y})) {
+    if (Button == mbRight) {
+      auto* form = dynamic_cast<TCustomForm*>(Parent());
+      if (!form) return;
+      if (const int command = TrackSystemMenu(*form, ClientToScreen({X, Y})); command != 0)
+        form->Perform(WM_SYSCOMMAND, command, 0);
+      return;
+    }
+    if (CanMove && !Shift.Contains(ssDouble)) {
+      if (TCustomForm* form = OwningForm()) {
+        if (Application) Application->Windows().SetCaptureControl(nullptr);
+        form->Perform(WM_SYSCOMMAND, kCaptionMove, 0);
+      }
+      return;
+    }
+  }
+  if (ComponentState().Contains(csDesigning) || !TabRowRect().Contains({X, Y})) return;
+  // Beside every tab nothing happens; the active or a disabled tab shows
+  // its press; another tab is selected and glows.
+  const int i = TabAtPoint({X, Y});
+  if (i < 0) return;
+  if (i == activeIndex_ || !Pages(i)->TabEnabled()) {
+    pressedIndex_ = i;
+    InvalidateTabRow();
     return;
   }
-  if (!CanMove || Shift.Contains(ssDouble)) return;
-  if (TCustomForm* form = OwningForm()) {
-    if (Application) Application->Windows().SetCaptureControl(nullptr);
-    form->Perform(WM_SYSCOMMAND, kCaptionMove, 0);
-  }
+  SelectPage(i);
+  if (!IsAlive(alive)) return;
+  StartTabFade(IndexOfPage(Pages(i)), 20, tamGlow);
+  Invalidate();
 }
 
 void TAdvToolBarPager::DblClick() {
@@ -392,6 +431,37 @@ void TAdvToolBarPager::DblClick() {
 void TAdvToolBarPager::WndProc(TMessage& M) {
   switch (M.Msg) {
     case WM_ERASEBKGND: M.Result = 1; return;
+    case CM_MOUSELEAVE:
+      TCustomControl::WndProc(M);
+      MouseLeft();
+      return;
+    case CM_CONTROLCHANGE:
+      TCustomControl::WndProc(M);
+      if (auto* page = dynamic_cast<TAdvPage*>(reinterpret_cast<TControl*>(M.WParam)); page && !M.LParam)
+        RemovePage(page);
+      return;
+    case CM_HINTSHOW: {
+      auto* info = reinterpret_cast<THintInfo*>(M.LParam);
+      if (!ShowTabHint) {
+        M.Result = 1;
+        return;
+      }
+      if (const TAdvPage* page = Pages(hintIndex_)) {
+        info->HintStr = page->TabHint();
+        info->CursorRect = TabRect(hintIndex_);
+      }
+      return;
+    }
+    case CM_DIALOGCHAR:
+      if (CanFocus())
+        for (int i = 0; i < PageCount(); ++i)
+          if (TAdvPage* p = Pages(i); p->TabVisible() && IsAccel(static_cast<char32_t>(M.WParam), p->Caption())) {
+            SelectPage(i);
+            InvalidateTabRow();
+            M.Result = 1;
+            return;
+          }
+      break;
     case WM_NCHITTEST:
       TCustomControl::WndProc(M);
       if (!ComponentState().Contains(csDesigning) && InPagerEdgeStrip(Width(), ScreenToClient(LParamToPoint(M.LParam))))
@@ -457,6 +527,13 @@ void TAdvToolBarPager::Paint() {
     }
   }
   PaintCaptionBar();
+  if (tabSettings_->Height() > 0) {
+    PaintTabRow();
+    PaintGroups();
+    for (int i = 0; i < PageCount(); ++i) PaintTab(i);
+  } else {
+    PaintTabRow();
+  }
   if (caption_->Visible() && !captionButtons_.Empty())
     if (const TCustomForm* form = OwningForm(); form && form->WindowState() != lastWindowState_) {
       lastWindowState_ = form->WindowState();
@@ -474,7 +551,11 @@ void TAdvToolBarPager::PaintCaptionBar() {
   TCanvas& bc = *bar.Canvas();
   DrawToolBarFace(bc, {r.Left, r.Top, r.Right, r.Bottom + 1}, v.Color, v.ColorTo, v.ColorMirror, v.ColorMirrorTo,
                   v.Gradient, v.GradientMirror, v.BorderColor, false);
-  const TRect text{r.Left + caption_->Indent(), r.Top, r.Right - caption_->RightIndent, r.Bottom};
+  TRect text{r.Left + caption_->Indent(), r.Top, r.Right - caption_->RightIndent, r.Bottom};
+  int groupsRight = -1;
+  for (int g = 0; g < tabGroups_.Count(); ++g)
+    if (const TRect G = GroupRect(g); G.Left >= 0 || G.Right >= 0) groupsRight = std::max(groupsRight, G.Right);
+  if (groupsRight >= 0) text.Left = groupsRight;
   TFont font;
   font.Assign(&look.Font());
   font.SetColor(v.TextColor);
@@ -504,4 +585,565 @@ void TAdvToolBarPager::PaintFrameCorners() {
     c.MoveTo(l.From.X, l.From.Y);
     c.LineTo(l.To.X, l.To.Y);
   }
+}
+
+// --- pages ----------------------------------------------------------------------------
+
+TAdvPage* TAdvToolBarPager::Pages(int Index) const {
+  return Index >= 0 && Index < PageCount() ? pages_[Index].Get() : nullptr;
+}
+
+int TAdvToolBarPager::IndexOfPage(const TAdvPage* Page) const {
+  for (int i = 0; i < PageCount(); ++i)
+    if (pages_[i] == Page) return i;
+  return -1;
+}
+
+void TAdvToolBarPager::SetActivePage(TAdvPage* Page) {
+  const int i = IndexOfPage(Page);
+  if (i < 0) return;
+  SelectPage(i);
+  InvalidateTabRow();
+}
+
+void TAdvToolBarPager::SelectPage(int Index) {
+  if (Index < 0 || Index >= PageCount() || Index == activeIndex_) return;
+  bool allow = true;
+  const auto alive = AliveToken();
+  TAdvPage* target = Pages(Index);
+  if (OnChanging) OnChanging(this, activeIndex_, Index, allow);
+  if (!IsAlive(alive) || !allow) return;
+  // The handler may have changed the list: the page it allowed counts.
+  Index = IndexOfPage(target);
+  if (Index < 0) return;
+  if (TAdvPage* old = ActivePage()) old->SetVisible(false);
+  activeIndex_ = Index;
+  ShowActivePage();
+  if (OnChange) OnChange(this);
+}
+
+void TAdvToolBarPager::ShowActivePage() {
+  if (TAdvPage* page = ActivePage()) {
+    page->SetVisible(true);
+    page->BringToFront();
+    page->Invalidate();
+  }
+}
+
+void TAdvToolBarPager::AddPage(TAdvPage* Page) {
+  if (IndexOfPage(Page) < 0) pages_.emplace_back(Page);
+  Page->LinkPager(this);
+  const TRect r = PageRect();
+  Page->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+  if (IndexOfPage(Page) != activeIndex_) Page->SetVisible(false);
+  if (TAdvPage* active = ActivePage()) active->BringToFront();
+  ResetTabLayout();
+  Invalidate();
+}
+
+void TAdvToolBarPager::RemovePage(TAdvPage* Page) {
+  const int i = IndexOfPage(Page);
+  if (i < 0) return;
+  const int former = activeIndex_;
+  // The active page hands over to the next one after it that can be
+  // activated, wrapping around.
+  TAdvPage* next = nullptr;
+  if (i == former)
+    for (int k = 1; k < PageCount() && !next; ++k)
+      if (TAdvPage* p = Pages((i + k) % PageCount()); p && p->TabVisible() && p->TabEnabled()) next = p;
+  StopTabFade(Page);
+  pages_.erase(pages_.begin() + i);
+  Page->LinkPager(nullptr);
+  // Every index is made true for the shorter list before anyone is told.
+  auto shift = [i](int& Index) {
+    if (Index == i) Index = -1;
+    else if (Index > i) --Index;
+  };
+  shift(hotIndex_);
+  shift(pressedIndex_);
+  shift(hintIndex_);
+  activeIndex_ = former > i ? former - 1 : former == i ? -1 : former;
+  ClampIndices();
+  if (next) SelectPage(IndexOfPage(next));
+  if (ComponentState().Contains(csDestroying)) return;
+  ResetTabLayout();
+  Invalidate();
+}
+
+void TAdvToolBarPager::MovePage(TAdvPage* Page, int Index) {
+  const int from = IndexOfPage(Page);
+  if (from < 0 || Index < 0 || Index >= PageCount() || from == Index) return;
+  TAdvPage* active = ActivePage();
+  TWeak<TAdvPage> moved = pages_[from];
+  pages_.erase(pages_.begin() + from);
+  pages_.insert(pages_.begin() + Index, moved);
+  activeIndex_ = IndexOfPage(active);
+  hotIndex_ = pressedIndex_ = hintIndex_ = -1;
+  ResetTabLayout();
+  FitTabs();
+  Invalidate();
+}
+
+void TAdvToolBarPager::ClampIndices() {
+  for (int* index : {&activeIndex_, &hotIndex_, &pressedIndex_, &hintIndex_})
+    if (*index >= PageCount()) *index = -1;
+}
+
+void TAdvToolBarPager::PlacePages() {
+  const TRect r = PageRect();
+  for (const auto& handle : pages_)
+    if (TAdvPage* p = handle.Get()) p->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+}
+
+// --- tabs -----------------------------------------------------------------------------
+
+const TCustomTabAppearance& TAdvToolBarPager::TabAppearanceOf(int Index) const {
+  const TCustomAdvToolBarStyler& s = *CurrentStyler();
+  const int g = GroupOfTab(Index);
+  if (g < 0) return s.TabAppearance();
+  return GroupAppearanceOf(g).TabAppearance();
+}
+
+const TGroupAppearance& TAdvToolBarPager::GroupAppearanceOf(int Group) const {
+  const TTabGroupItem& item = tabGroups_.Items(Group);
+  return item.DefaultAppearance() ? CurrentStyler()->GroupAppearance() : item.GroupAppearance();
+}
+
+int TAdvToolBarPager::MeasureTab(int Index) {
+  TAdvPage* page = Pages(Index);
+  if (!page) return 0;
+  TCanvas& c = *Canvas();
+  c.Font()->Assign(&TabAppearanceOf(Index).Font());
+  const std::string& caption = page->Caption();
+  int width = caption.empty() ? 0 : c.TextWidth(caption);
+  if (antiAlias_ == aaNone) width += 2;
+  else width += std::max<int>(5, static_cast<int>(caption.size())) + std::max(0, c.Font()->Size() - 8);
+  if (TCustomImageList* images = Images(); images && page->ImageIndex() >= 0) {
+    TCustomImageList* list = page->Enabled() || !DisabledImages() ? images : DisabledImages();
+    width += list->Width() + 2;
+  }
+  return width;
+}
+
+std::vector<TTabSlot> TAdvToolBarPager::TabSlots() const {
+  std::vector<TTabSlot> slots;
+  for (int i = 0; i < PageCount(); ++i) {
+    const TAdvPage* p = Pages(i);
+    slots.push_back({p->TabVisible(), GroupOfTab(i) >= 0, p->FullContentWidth, p->ContentWidth, p->TabX});
+  }
+  return slots;
+}
+
+void TAdvToolBarPager::StoreTabSlots(const std::vector<TTabSlot>& Slots) {
+  for (int i = 0; i < PageCount() && i < static_cast<int>(Slots.size()); ++i) {
+    TAdvPage* p = Pages(i);
+    p->TabX = Slots[i].X;
+    p->ContentWidth = Slots[i].Width;
+    p->FullContentWidth = Slots[i].FullWidth;
+  }
+}
+
+namespace {
+
+TTabLayoutState WantedLayout(const TATBTabSettings& T) {
+  return {T.Spacing(), T.LeftMargin(), T.RightMargin(), T.LeftMargin(), T.RightMargin()};
+}
+
+}  // namespace
+
+void TAdvToolBarPager::ResetTabLayout() {
+  layout_ = WantedLayout(*tabSettings_);
+  for (int i = 0; i < PageCount(); ++i) {
+    TAdvPage* p = Pages(i);
+    p->FullContentWidth = p->ContentWidth = MeasureTab(i);
+  }
+  std::vector<TTabSlot> slots = TabSlots();
+  PositionTabs(slots, layout_, TabAreaRect().Left, false);
+  StoreTabSlots(slots);
+  UpdateTabScroller();
+  InvalidateTabRow();
+}
+
+void TAdvToolBarPager::FitTabs() {
+  const TRect area = TabAreaRect();
+  std::vector<TTabSlot> slots = TabSlots();
+  PositionTabs(slots, layout_, area.Left, false);
+  ::FitTabs(slots, layout_, WantedLayout(*tabSettings_), area.Left, area.Width());
+  StoreTabSlots(slots);
+  UpdateTabScroller();
+  InvalidateTabRow();
+}
+
+void TAdvToolBarPager::UpdateTabScroller() {
+  // How many more runs of tabs the row needs beyond the first.
+  const TRect area = TabAreaRect();
+  int runs = 0, used = 0, inRun = 0;
+  for (int i = 0; i < PageCount(); ++i) {
+    const TAdvPage* p = Pages(i);
+    if (!p->TabVisible()) continue;
+    const int w = TabWidth(i) + layout_.Spacing;
+    if (inRun > 0 && used + w - layout_.Spacing > area.Width()) {
+      ++runs;
+      used = 0;
+      inRun = 0;
+    }
+    used += w;
+    ++inRun;
+  }
+  tabScroller_.SetMin(0);
+  tabScroller_.SetMax(runs);
+  tabScroller_.SetPosition(std::clamp(tabScroller_.Position(), 0, runs));
+}
+
+int TAdvToolBarPager::TabWidth(int Index) const {
+  const TAdvPage* p = Pages(Index);
+  if (!p) return 0;
+  return SlotWidth({p->TabVisible(), GroupOfTab(Index) >= 0, p->FullContentWidth, p->ContentWidth, p->TabX}, layout_);
+}
+
+TRect TAdvToolBarPager::TabRect(int Index) const {
+  const TAdvPage* p = Pages(Index);
+  if (!p || !p->TabVisible()) return NoRect;
+  const TRect area = TabAreaRect();
+  return {p->TabX, area.Top, p->TabX + TabWidth(Index), area.Bottom};
+}
+
+int TAdvToolBarPager::TabAtPoint(TPoint P) const {
+  for (int i = 0; i < PageCount(); ++i)
+    if (TabRect(i).Contains(P)) return i;
+  return -1;
+}
+
+TRect TAdvToolBarPager::GroupRect(int Group) const { return GroupRect(Group, nullptr); }
+
+TRect TAdvToolBarPager::GroupRect(int Group, bool* Cut) const {
+  if (Cut) *Cut = false;
+  if (Group < 0 || Group >= tabGroups_.Count()) return NoRect;
+  const TTabGroupItem& item = tabGroups_.Items(Group);
+  if (item.TabIndexStart() < 0 || item.TabIndexEnd() < item.TabIndexStart() || item.TabIndexEnd() >= PageCount())
+    return NoRect;
+  TRect g = NoRect;
+  for (int i = item.TabIndexStart(); i <= item.TabIndexEnd(); ++i) {
+    const TRect t = TabRect(i);
+    if (t.Left < 0 && t.Right < 0) continue;
+    if (g.Left < 0 && g.Right < 0) g = t;
+    else g.Right = t.Right;
+  }
+  if (g.Left < 0 && g.Right < 0) return NoRect;
+  g.Top = CaptionRect().Top;
+  if (const int spacing = tabSettings_->Spacing(); spacing > 2) {
+    g.Left -= spacing / 2;
+    g.Right += spacing / 2;
+  }
+  if (minButton_) {
+    const int buttons = minButton_->Left();
+    if (g.Left > buttons) return NoRect;
+    if (g.Right > buttons) {
+      g.Right = buttons - 1;
+      if (Cut) *Cut = true;
+    }
+  }
+  return g;
+}
+
+void TAdvToolBarPager::InvalidateTabRow() { InvalidateRect(TabRowRect(), false); }
+
+// --- tab painting -----------------------------------------------------------------------
+
+void TAdvToolBarPager::PaintTabRow() {
+  TCanvas& c = *Canvas();
+  const TGradientBackgroundValues& b = CurrentStyler()->TabAppearance().BackGround().Values();
+  const int top = caption_->Visible() ? caption_->Height() : 0;
+  const TRect row{0, top, Width(), Height()};
+  if (b.Color != clNone && b.ColorTo != clNone) {
+    DrawToolBarStepGradient(c, b.Color, b.ColorTo, b.Steps, row, b.Direction == gdHorizontal);
+  } else if (b.Color != clNone) {
+    c.Brush()->SetColor(b.Color);
+    c.FillRect(row);
+  }
+  if (caption_->Visible()) {
+    c.Pen()->SetColor(BlendColor(clWhite, b.Color, 70));
+    c.MoveTo(0, top + 1);
+    c.LineTo(Width(), top + 1);
+  }
+}
+
+void TAdvToolBarPager::PaintGroups() {
+  TCanvas& c = *Canvas();
+  const TCustomAdvToolBarStyler& s = *CurrentStyler();
+  for (int g = 0; g < tabGroups_.Count(); ++g) {
+    bool cut = false;
+    const TRect G = GroupRect(g, &cut);
+    if (G.Left < 0 && G.Right < 0) continue;
+    const TGroupAppearance& look = GroupAppearanceOf(g);
+    const TGroupAppearanceValues& v = look.Values();
+    const TRect K{G.Left, G.Top + 8, G.Right, TabRowRect().Top};
+    DrawToolBarFace(c, K, v.Color, v.ColorTo, v.ColorMirror, v.ColorMirrorTo, v.Gradient, v.GradientMirror, clNone,
+                    false);
+    c.Pen()->SetColor(BlendColor(v.ColorMirrorTo, clBlack, 80));
+    c.MoveTo(G.Left, K.Bottom);
+    c.LineTo(G.Right, K.Bottom);
+    const TColor caption = s.PagerCaption().Values().Color;
+    const TColor row = s.TabAppearance().BackGround().Values().Color;
+    DrawToolBarStepGradient(c, caption, v.BorderColor, 40, {G.Left, G.Top + 6, G.Left + 1, K.Bottom + 1}, false);
+    DrawToolBarStepGradient(c, caption, v.BorderColor, 40, {G.Right - 1, G.Top + 6, G.Right, K.Bottom + 2}, false);
+    DrawToolBarStepGradient(c, v.BorderColor, row, 40, {G.Left, K.Bottom, G.Left + 1, G.Bottom}, false);
+    if (!cut) DrawToolBarStepGradient(c, v.BorderColor, row, 40, {G.Right - 1, K.Bottom, G.Right, G.Bottom}, false);
+
+    const TTabGroupItem& item = tabGroups_.Items(g);
+    TRect text{K.Left + 3, K.Top, K.Right, K.Bottom};
+    TFont font;
+    font.Assign(&look.Font());
+    font.SetColor(v.TextColor);
+    c.Font()->Assign(&font);
+    if (TCustomImageList* images = Images(); images && item.ImageIndex() >= 0) {
+      const int textWidth = c.TextWidth(item.Caption()) + static_cast<int>(item.Caption().size());
+      const int iw = images->Width();
+      int x = K.Left + 3;
+      if (item.CaptionAlignment() == taRightJustify) x = K.Right - iw - 3 - textWidth - 3;
+      if (item.CaptionAlignment() == taCenter) x = K.Left + (K.Width() - iw - 3 - textWidth) / 2;
+      x = std::max(x, K.Left + 3);
+      images->Draw(&c, x, K.Top + (K.Height() - images->Height()) / 2, item.ImageIndex());
+      text.Left = x + iw + 3;
+    }
+    if (antiAlias_ != aaNone && CanDrawGdipText(c)) {
+      // Cut the caption with "..." while it is wider than its room.
+      std::string caption = item.Caption();
+      const int room = text.Width();
+      if (c.TextWidth(caption) > room)
+        while (!caption.empty() && c.TextWidth(caption + "...") > room) caption.pop_back();
+      if (caption != item.Caption()) caption += "...";
+      DrawToolBarText(c, item.CaptionAlignment(), text, antiAlias_, Enabled(), font, caption);
+    } else {
+      c.Brush()->SetStyle(bsClear);
+      c.DrawText(item.Caption(), text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
+      c.Brush()->SetStyle(bsSolid);
+    }
+  }
+}
+
+void TAdvToolBarPager::PaintTab(int Index) {
+  TAdvPage* page = Pages(Index);
+  if (!page || tabSettings_->Height() == 0) return;
+  const TRect R = TabRect(Index);
+  const TRect A = TabAreaRect();
+  if (R.Right <= A.Left || R.Left >= A.Right) return;
+  const TCustomAdvToolBarStyler& s = *CurrentStyler();
+  const TGradientBackgroundValues& row = s.TabAppearance().BackGround().Values();
+  // A tab sticking out of the tab area is painted aside and copied in
+  // clipped to the area.
+  const bool aside = R.Left < A.Left || R.Right > A.Right;
+  std::unique_ptr<TBitmap> bitmap;
+  TCanvas* c = Canvas();
+  if (aside) {
+    bitmap = std::make_unique<TBitmap>(Width(), Height());
+    bitmap->Canvas()->CopyRect(ClientRect(), Canvas(), ClientRect());
+    bitmap->Canvas()->Brush()->SetColor(row.Color);
+    bitmap->Canvas()->FillRect(R);
+    c = bitmap->Canvas();
+  }
+  const TCustomTabAppearanceValues& a = TabAppearanceOf(Index).Values();
+
+  int firstVisible = -1;
+  for (int i = 0; i < PageCount() && firstVisible < 0; ++i)
+    if (Pages(i)->TabVisible()) firstVisible = i;
+  if (layout_.Spacing <= kLeastTabSpacing && Index != firstVisible && !aside) {
+    const TColor selected = s.TabAppearance().Values().BorderColorSelected;
+    DrawToolBarStepGradient(*c, BlendColor(row.Color, selected, 60), selected, 40,
+                            {R.Left - 2, R.Top + 1, R.Left - 1, R.Bottom}, false);
+  }
+
+  TTabState st;
+  st.Enabled = page->TabEnabled();
+  st.Active = Index == activeIndex_;
+  st.Hot = Index == hotIndex_;
+  st.Pressed = Index == pressedIndex_ && !ComponentState().Contains(csDesigning);
+  st.ShowNonSelectedTabs = showNonSelectedTabs_;
+  st.PagerFocused = Focused();
+  st.Hovering = page->Animation.Timer && page->Animation.Mode == tamHover;
+  st.Glowing = page->Animation.Timer && page->Animation.Mode == tamGlow;
+  st.Hover = page->Animation.Hover;
+  st.Glow = page->Animation.Glow;
+  st.RowColor = row.Color;
+  st.RowColorTo = row.ColorTo;
+  const TTabLook look = ResolveTabLook(a, st);
+
+  if (look.Fill) {
+    DrawToolBarFace(*c, R, look.Color, look.ColorTo, look.ColorMirror, look.ColorMirrorTo, look.Upper, look.Lower,
+                    look.Border, true);
+    // Soften the top corners with the tab row's own pixels.
+    auto copy = [&](std::initializer_list<TPoint> Targets, TPoint From) {
+      const TColor color = c->Pixel(From.X, From.Y);
+      for (TPoint p : Targets) c->SetPixel(p.X, p.Y, color);
+    };
+    copy({{R.Left, R.Top}}, {R.Left - 1, R.Top - 1});
+    copy({{R.Left + 1, R.Top}}, {R.Left + 1, R.Top - 1});
+    copy({{R.Left, R.Top + 1}}, {R.Left - 1, R.Top});
+    copy({{R.Right - 1, R.Top}, {R.Right - 2, R.Top}, {R.Right - 1, R.Top + 1}}, {R.Right + 1, R.Top});
+    const bool lit = look.Focused || st.Hovering;
+    auto line = [&](TColor Color, int X1, int Y1, int X2, int Y2) {
+      c->Pen()->SetColor(Color);
+      c->MoveTo(X1, Y1);
+      c->LineTo(X2, Y2);
+    };
+    line(BlendColor(clWhite, look.Color, lit ? 20 : 50), R.Left + 3, R.Top + 3, R.Right - 3, R.Top + 3);
+    line(BlendColor(look.Color, look.Border, 80), R.Left + 3, R.Top + 1, R.Right - 3, R.Top + 1);
+    line(BlendColor(look.Color, look.Border, 50), R.Left + 1, R.Top + 3, R.Left + 1, R.Bottom - 5);
+    line(BlendColor(look.Color, look.Border, 50), R.Right - 2, R.Top + 3, R.Right - 2, R.Bottom - 5);
+  }
+
+  const bool grouped = GroupOfTab(Index) >= 0;
+  TRect content{R.Left + (grouped ? layout_.GroupLeftMargin : layout_.LeftMargin), R.Top, R.Right, R.Bottom};
+  if ((Images() || DisabledImages()) && page->ImageIndex() >= 0) {
+    TCustomImageList* list = page->Enabled() ? Images() : DisabledImages() ? DisabledImages() : Images();
+    if (list) {
+      list->Draw(c, content.Left, R.Top + (R.Height() - list->Height()) / 2, page->ImageIndex(),
+                 page->Enabled() || list == DisabledImages());
+      content.Left += list->Width() + 2;
+    }
+  }
+  content.Right -= 2;
+  if (content.Width() > 0) {
+    // The text goes through a bitmap of the tab's height, so it is cut at
+    // the content's right edge and centred in the whole tab.
+    TBitmap text(content.Width(), R.Height());
+    text.Canvas()->CopyRect({0, 0, content.Width(), R.Height()}, c, {content.Left, R.Top, content.Right, R.Bottom});
+    TFont font;
+    font.Assign(&s.TabAppearance().Font());
+    font.SetColor(look.Text);
+    DrawToolBarText(*text.Canvas(), taLeftJustify, {0, 0, content.Width(), R.Height()}, antiAlias_, Enabled(), font,
+                    page->Caption());
+    text.EndPainting();
+    c->Draw(content.Left, R.Top, &text);
+  }
+  if (aside) {
+    bitmap->EndPainting();
+    const TRect visible{std::max(R.Left, A.Left), R.Top, std::min(R.Right, A.Right), R.Bottom};
+    Canvas()->CopyRect(visible, bitmap->Canvas(), visible);
+  }
+}
+
+// --- tab input and fades ------------------------------------------------------------------
+
+void TAdvToolBarPager::StartTabFade(int Index, int Step, TTabAnimationMode Mode) {
+  TAdvPage* page = Pages(Index);
+  if (!page || !Application) return;
+  TTabAnimation& a = page->Animation;
+  if (!a.Timer) {
+    TWeak<TAdvPage> weak = page;
+    a.Timer = Application->StartTimer(
+        kFadeInterval, [this, weak] { if (TAdvPage* p = weak.Get()) TabFadeTick(IndexOfPage(p)); }, page->AliveToken());
+  }
+  a.Step = Step;
+  a.Mode = Mode;
+}
+
+void TAdvToolBarPager::StopTabFade(TAdvPage* Page) {
+  TTabAnimation& a = Page->Animation;
+  if (a.Timer && Application) Application->StopTimer(a.Timer);
+  a.Timer = 0;
+  a.Mode = tamFinished;
+}
+
+void TAdvToolBarPager::TabFadeTick(int Index) {
+  TAdvPage* page = Pages(Index);
+  if (!page) return;
+  TTabAnimation& a = page->Animation;
+  if (a.Mode == tamGlow) {
+    a.Glow += a.Step;
+    if ((a.Step > 0 && a.Glow > 100) || (a.Step < 0 && a.Glow < 0)) {
+      StopTabFade(page);
+      a.Glow = 0;
+      return;
+    }
+    InvalidateTabRow();
+    return;
+  }
+  a.Hover += a.Step;
+  if (a.Step > 0 && a.Hover > 100) {
+    // Fully lit: it stays while the pointer is on the tab, then fades out.
+    a.Hover = 120;
+    const TPoint p = Application ? ScreenToClient(Application->Windows().CursorPos()) : TPoint{-1, -1};
+    if (!TabRect(Index).Contains(p)) {
+      a.Step = -20;
+      a.Mode = tamHover;
+      hotIndex_ = -1;
+    }
+    return;
+  }
+  if (a.Step < 0 && a.Hover < 0) {
+    a.Hover = -20;
+    StopTabFade(page);
+  }
+  InvalidateTabRow();
+}
+
+void TAdvToolBarPager::MouseMove(TShiftState Shift, int X, int Y) {
+  const auto alive = AliveToken();
+  TCustomControl::MouseMove(Shift, X, Y);
+  if (!IsAlive(alive) || ComponentState().Contains(csDesigning)) return;
+  if (!TabRowRect().Contains({X, Y})) return;
+  ClampIndices();
+  const int i = TabAtPoint({X, Y});
+  auto dropPressed = [&] {
+    if (pressedIndex_ < 0) return;
+    pressedIndex_ = -1;
+    InvalidateTabRow();
+  };
+  if (i >= 0 && i != hotIndex_) {
+    dropPressed();
+    if (hotIndex_ >= 0) {
+      StartTabFade(hotIndex_, -20, tamHover);
+      hotIndex_ = -1;
+      InvalidateTabRow();
+    }
+    if (Pages(i)->TabEnabled()) {
+      hotIndex_ = i;
+      StartTabFade(i, 20, tamHover);
+      Invalidate();
+    }
+    if (hintIndex_ != i) {
+      hintIndex_ = i;
+      if (Application) Application->Hints().CancelHint();
+    }
+    return;
+  }
+  if (i < 0) {
+    if (hotIndex_ >= 0) {
+      dropPressed();
+      StartTabFade(hotIndex_, -20, tamHover);
+      hotIndex_ = -1;
+      InvalidateTabRow();
+    }
+    if (hintIndex_ >= 0) {
+      hintIndex_ = -1;
+      if (Application) Application->Hints().CancelHint();
+    }
+  }
+}
+
+void TAdvToolBarPager::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const auto alive = AliveToken();
+  TCustomControl::MouseUp(Button, Shift, X, Y);
+  if (!IsAlive(alive) || pressedIndex_ < 0) return;
+  pressedIndex_ = -1;
+  InvalidateTabRow();
+}
+
+void TAdvToolBarPager::MouseLeft() {
+  hintIndex_ = -1;
+  if (ComponentState().Contains(csDesigning) || !Application) return;
+  TRect visibleTabs = TabAreaRect();
+  visibleTabs.Bottom -= 4;
+  if (visibleTabs.Contains(ScreenToClient(Application->Windows().CursorPos()))) return;
+  ClampIndices();
+  if (hotIndex_ < 0) return;
+  if (hotIndex_ == activeIndex_) {
+    hotIndex_ = -1;
+    Invalidate();
+    return;
+  }
+  StartTabFade(hotIndex_, -20, tamHover);
+  hotIndex_ = -1;
+  InvalidateTabRow();
 }

@@ -10,15 +10,22 @@
 #include <string>
 
 #include "PagerGeometry.h"
+#include "TATBTabScroller.h"
+#include "TAdvPage.h"
 #include "TATBTabSettings.h"
 #include "TAdvPageCaption.h"
+#include "TTabGroups.h"
+#include "TabLayout.h"
 #include "core/TSet.h"
 #include "core/TWeak.h"
 #include "draw/IToolBarStylerClient.h"
+#include "draw/TCustomTabAppearance.h"
 #include "draw/TCustomAdvMenuStyler.h"
 #include "ui/TCustomControl.h"
 
 class TAdvGlowButton;
+class TAdvPage;
+class TAdvPageScrollButton;
 class TAdvToolBarOfficeStyler;
 class TCustomAdvToolBarStyler;
 class TCustomForm;
@@ -27,6 +34,7 @@ class TGDIPPicture;
 
 enum TCaptionButton : uint8_t { cbClose, cbMinimize, cbMaximize };
 using TCaptionButtons = TSet<TCaptionButton>;
+using TTabChangingEvent = std::function<void(TObject* Sender, int FromPage, int ToPage, bool& AllowChange)>;
 
 class TAdvToolBarPager : public TCustomControl, public IToolBarStylerClient {
  public:
@@ -96,10 +104,45 @@ class TAdvToolBarPager : public TCustomControl, public IToolBarStylerClient {
   // The form the pager lies in (nearest parent form), or nullptr.
   TCustomForm* OwningForm() const;
 
+  // Pages in tab order.
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  TAdvPage* Pages(int Index) const;
+  int IndexOfPage(const TAdvPage* Page) const;
+  TAdvPage* ActivePage() const { return Pages(activeIndex_); }
+  // A page of this pager is selected (then the tab row repaints); any
+  // other value is ignored.
+  void SetActivePage(TAdvPage* Page);
+  int ActivePageIndex() const { return activeIndex_; }
+  // Activates page Index with the change events; nothing for an index out
+  // of range or already active.
+  void SelectPage(int Index);
+  int HotTab() const { return hotIndex_; }
+  int PressedTab() const { return pressedIndex_; }
+  int HintTab() const { return hintIndex_; }
+
+  TTabGroups& TabGroups() { return tabGroups_; }
+  const TTabGroups& TabGroups() const { return tabGroups_; }
+  // A tab's rectangle, -1 all round for an invalid index or a hidden tab.
+  TRect TabRect(int Index) const;
+  int TabWidth(int Index) const;
+  // The first page whose tab contains the client point, else -1.
+  int TabAtPoint(TPoint P) const;
+  int GroupOfTab(int Index) const { return Index < 0 ? -1 : tabGroups_.GroupOf(Index); }
+  TRect GroupRect(int Group) const;
+  // The same, telling whether the caption buttons cut the group short.
+  TRect GroupRect(int Group, bool* Cut) const;
+  // The tab appearance page Index paints with.
+  const TCustomTabAppearance& TabAppearanceOf(int Index) const;
+  // The colours of group g: the styler's or the item's own.
+  const TGroupAppearance& GroupAppearanceOf(int Group) const;
+  const TTabLayoutState& TabLayoutState() const { return layout_; }
+  TATBTabScroller& TabScroller() { return tabScroller_; }
+
   TNotifyEvent OnCloseButtonClick;
   TNotifyEvent OnMinButtonClick;
   TNotifyEvent OnMaxButtonClick;
   TNotifyEvent OnChange;
+  TTabChangingEvent OnChanging;
 
   void ToolBarStylerChanged(int Kind) override;
   void ToolBarStylerReleased(TCustomAdvToolBarStyler* Styler) override;
@@ -109,11 +152,38 @@ class TAdvToolBarPager : public TCustomControl, public IToolBarStylerClient {
   void Loaded() override;
   void Resize() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void DblClick() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
+  friend class TAdvPage;
   void CaptionChanged();
+  // The page list: pages join when parented here and leave when freed or
+  // moved; the active index is recomputed before anything is told.
+  void AddPage(TAdvPage* Page);
+  void RemovePage(TAdvPage* Page);
+  void MovePage(TAdvPage* Page, int Index);
+  void PlacePages();
+  void ShowActivePage();
+  void ClampIndices();
+  // Tabs: measuring, laying out and fitting, scrolling, painting, fades.
+  int MeasureTab(int Index);
+  std::vector<TTabSlot> TabSlots() const;
+  void StoreTabSlots(const std::vector<TTabSlot>& Slots);
+  void ResetTabLayout();
+  void FitTabs();
+  void UpdateTabScroller();
+  void ScrollTabs(int Direction);
+  void InvalidateTabRow();
+  void PaintTabRow();
+  void PaintGroups();
+  void PaintTab(int Index);
+  void StartTabFade(int Index, int Step, TTabAnimationMode Mode);
+  void TabFadeTick(int Index);
+  void StopTabFade(TAdvPage* Page);
+  void MouseLeft();
   void DropStyler();
   void PaintCaptionBar();
   void PaintFrameCorners();
@@ -153,6 +223,17 @@ class TAdvToolBarPager : public TCustomControl, public IToolBarStylerClient {
   int savedRightIndent_ = 0;
   int lastWindowState_ = 0;
   bool loaded_ = false;
+
+  std::vector<TWeak<TAdvPage>> pages_;
+  int activeIndex_ = -1;
+  int hotIndex_ = -1;
+  int pressedIndex_ = -1;
+  int hintIndex_ = -1;
+  TTabGroups tabGroups_;
+  TTabLayoutState layout_;
+  TATBTabScroller tabScroller_;
+  TAdvPageScrollButton* scrollBack_ = nullptr;
+  TAdvPageScrollButton* scrollForward_ = nullptr;
 
   // The form whose messages go through FormHook first, and what they went
   // to before. The form holds the pager, so it outlives the hook.

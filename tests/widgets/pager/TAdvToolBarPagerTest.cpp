@@ -328,11 +328,13 @@ TEST_F(Pager, TheCaptionBarPaintsTheLunaFaceTitleAndGlyphs) {
 
 namespace {
 
-// The styler's background picture: tiled from (1, 1), centred once, or
-// stretched inside a 2-pixel margin.
+// The styler's background picture, where the tab row leaves it showing:
+// tiled from (1, 1), centred once, or stretched inside a 2-pixel margin.
 TEST_F(Pager, TheStylersBackgroundPictureIsTiledCentredOrStretched) {
   TAdvToolBarOfficeStyler styler(nullptr);
   pager->SetToolBarStyler(&styler);
+  // The tab row would cover the picture.
+  styler.TabAppearance().BackGround().Set(&TGradientBackgroundValues::Color, clNone);
   TBitmap picture(10, 10);
   picture.Canvas()->Brush()->SetColor(clRed);
   picture.Canvas()->FillRect({0, 0, 10, 10});
