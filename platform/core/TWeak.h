@@ -26,6 +26,9 @@ class TWeak {
     return target;
   }
   explicit operator bool() const { return Get() != nullptr; }
+  // Whether the handle was made for Target, gone or not: a list of weak
+  // handles finds the entry of a component in its destructor.
+  bool Refers(const T* Target) const { return target_ == Target; }
   void Reset() {
     target_ = nullptr;
     alive_.reset();

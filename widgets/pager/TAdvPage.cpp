@@ -119,8 +119,9 @@ TAdvToolBar* TAdvPage::ToolBars(int Index) const {
 }
 
 int TAdvPage::IndexOfToolBar(const TAdvToolBar* ToolBar) const {
+  if (!ToolBar) return -1;
   for (int i = 0; i < ToolBarCount(); ++i)
-    if (toolBars_[i] == ToolBar) return i;
+    if (toolBars_[i].Refers(ToolBar)) return i;
   return -1;
 }
 
@@ -132,7 +133,7 @@ void TAdvPage::InsertToolBar(TAdvToolBar* ToolBar) {
 }
 
 void TAdvPage::RemoveToolBar(const TAdvToolBar* ToolBar) {
-  std::erase_if(toolBars_, [&](const TWeak<TAdvToolBar>& t) { return t == ToolBar || !t; });
+  std::erase_if(toolBars_, [&](const TWeak<TAdvToolBar>& t) { return t.Refers(ToolBar) || !t; });
   ArrangeToolBars();
 }
 

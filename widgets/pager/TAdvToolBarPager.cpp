@@ -5,6 +5,7 @@
 #include <cassert>
 
 #include "TAdvPage.h"
+#include "TAdvToolBar.h"
 #include "TabLook.h"
 #include "ToolBarFace.h"
 #include "draw/OfficeColors.h"
@@ -101,6 +102,12 @@ TAdvToolBarPager::TAdvToolBarPager(TComponent* AOwner)
 TAdvToolBarPager::~TAdvToolBarPager() {
   Destroying();
   RemoveFormHook();
+  // Pages lose their link first; their fades stop.
+  for (const auto& handle : pages_)
+    if (TAdvPage* page = handle.Get()) {
+      StopTabFade(page);
+      page->LinkPager(nullptr);
+    }
   if (auto* styler = toolBarStyler_.Get()) styler->RemoveControl(this);
   fallbackStyler_->RemoveControl(this);
 }
@@ -208,11 +215,23 @@ void TAdvToolBarPager::SetToolBarStyler(TCustomAdvToolBarStyler* Value) {
   } else {
     current_ = fallbackStyler_.get();
   }
+  if (!ComponentState().Contains(csLoading) && !ComponentState().Contains(csDestroying)) ReapplyToolBarStylers();
   ToolBarStylerChanged(0);
+}
+
+void TAdvToolBarPager::ReapplyToolBarStylers() {
+  for (int i = 0; i < PageCount(); ++i) {
+    TAdvPage* page = Pages(i);
+    if (!page) continue;
+    for (int t = 0; t < page->ToolBarCount(); ++t)
+      if (TAdvToolBar* toolBar = page->ToolBars(t)) toolBar->ApplyParentStyler();
+    page->Invalidate();
+  }
 }
 
 void TAdvToolBarPager::ToolBarStylerChanged(int Kind) {
   Invalidate();
+  if (TAdvPage* page = ActivePage()) page->Invalidate();
   if (toolBarStyler_)
     for (TAdvGlowButton* b : {closeButton_, maxButton_, minButton_})
       if (b) {
@@ -239,6 +258,7 @@ void TAdvToolBarPager::DropStyler() {
   toolBarStyler_.Reset();
   stylerId_ = nullptr;
   current_ = fallbackStyler_.get();
+  if (!ComponentState().Contains(csDestroying)) ReapplyToolBarStylers();
   ToolBarStylerChanged(0);
 }
 
@@ -368,6 +388,7 @@ void TAdvToolBarPager::Loaded() {
   TCustomControl::Loaded();
   UpdateCaptionButtons(true);
   loaded_ = true;
+  PlacePages();
   ResetTabLayout();
   FitTabs();
 }
@@ -455,7 +476,7 @@ void TAdvToolBarPager::WndProc(TMessage& M) {
     case CM_DIALOGCHAR:
       if (CanFocus())
         for (int i = 0; i < PageCount(); ++i)
-          if (TAdvPage* p = Pages(i); p->TabVisible() && IsAccel(static_cast<char32_t>(M.WParam), p->Caption())) {
+          if (TAdvPage* p = Pages(i); p && p->TabVisible() && IsAccel(static_cast<char32_t>(M.WParam), p->Caption())) {
             SelectPage(i);
             InvalidateTabRow();
             M.Result = 1;
@@ -497,8 +518,16 @@ void TAdvToolBarPager::FormHook(TMessage& M) {
   if (M.Msg == WM_MOUSEWHEEL && EnableWheel) {
     const TPoint p = ScreenToClient(LParamToPoint(M.LParam));
     if (ClientRect().Contains(p) || Focused()) {
-      // With pages to switch between (none yet), the wheel steps through
-      // them; either way it is taken here.
+      // Towards the user: the next page; away: the previous one; only
+      // pages whose tab can be activated count, and there is no wrapping.
+      const int delta = static_cast<int16_t>(M.WParam >> 16);
+      const int step = delta < 0 ? 1 : -1;
+      for (int i = activeIndex_ + step; i >= 0 && i < PageCount(); i += step)
+        if (const TAdvPage* page = Pages(i); page && page->TabVisible() && page->TabEnabled()) {
+          SelectPage(i);
+          InvalidateTabRow();
+          break;
+        }
       M.Result = 1;
       return;
     }
@@ -594,8 +623,9 @@ TAdvPage* TAdvToolBarPager::Pages(int Index) const {
 }
 
 int TAdvToolBarPager::IndexOfPage(const TAdvPage* Page) const {
+  if (!Page) return -1;
   for (int i = 0; i < PageCount(); ++i)
-    if (pages_[i] == Page) return i;
+    if (pages_[i].Refers(Page)) return i;
   return -1;
 }
 
@@ -644,6 +674,15 @@ void TAdvToolBarPager::AddPage(TAdvPage* Page) {
 void TAdvToolBarPager::RemovePage(TAdvPage* Page) {
   const int i = IndexOfPage(Page);
   if (i < 0) return;
+  Page->LinkPager(nullptr);
+  // While the pager or its form goes away, nothing is selected or told.
+  const TCustomForm* form = OwningForm();
+  if (ComponentState().Contains(csDestroying) || (form && form->ComponentState().Contains(csDestroying))) {
+    StopTabFade(Page);
+    pages_.erase(pages_.begin() + i);
+    ClampIndices();
+    return;
+  }
   const int former = activeIndex_;
   // The active page hands over to the next one after it that can be
   // activated, wrapping around.
@@ -653,7 +692,6 @@ void TAdvToolBarPager::RemovePage(TAdvPage* Page) {
       if (TAdvPage* p = Pages((i + k) % PageCount()); p && p->TabVisible() && p->TabEnabled()) next = p;
   StopTabFade(Page);
   pages_.erase(pages_.begin() + i);
-  Page->LinkPager(nullptr);
   // Every index is made true for the shorter list before anyone is told.
   auto shift = [i](int& Index) {
     if (Index == i) Index = -1;
@@ -665,7 +703,6 @@ void TAdvToolBarPager::RemovePage(TAdvPage* Page) {
   activeIndex_ = former > i ? former - 1 : former == i ? -1 : former;
   ClampIndices();
   if (next) SelectPage(IndexOfPage(next));
-  if (ComponentState().Contains(csDestroying)) return;
   ResetTabLayout();
   Invalidate();
 }
@@ -729,6 +766,10 @@ std::vector<TTabSlot> TAdvToolBarPager::TabSlots() const {
   std::vector<TTabSlot> slots;
   for (int i = 0; i < PageCount(); ++i) {
     const TAdvPage* p = Pages(i);
+    if (!p) {
+      slots.push_back({false, false, 0, 0, 0});
+      continue;
+    }
     slots.push_back({p->TabVisible(), GroupOfTab(i) >= 0, p->FullContentWidth, p->ContentWidth, p->TabX});
   }
   return slots;
@@ -737,6 +778,7 @@ std::vector<TTabSlot> TAdvToolBarPager::TabSlots() const {
 void TAdvToolBarPager::StoreTabSlots(const std::vector<TTabSlot>& Slots) {
   for (int i = 0; i < PageCount() && i < static_cast<int>(Slots.size()); ++i) {
     TAdvPage* p = Pages(i);
+    if (!p) continue;
     p->TabX = Slots[i].X;
     p->ContentWidth = Slots[i].Width;
     p->FullContentWidth = Slots[i].FullWidth;
@@ -754,8 +796,7 @@ TTabLayoutState WantedLayout(const TATBTabSettings& T) {
 void TAdvToolBarPager::ResetTabLayout() {
   layout_ = WantedLayout(*tabSettings_);
   for (int i = 0; i < PageCount(); ++i) {
-    TAdvPage* p = Pages(i);
-    p->FullContentWidth = p->ContentWidth = MeasureTab(i);
+    if (TAdvPage* p = Pages(i)) p->FullContentWidth = p->ContentWidth = MeasureTab(i);
   }
   std::vector<TTabSlot> slots = TabSlots();
   PositionTabs(slots, layout_, TabAreaRect().Left, false);
@@ -780,7 +821,7 @@ void TAdvToolBarPager::UpdateTabScroller() {
   int runs = 0, used = 0, inRun = 0;
   for (int i = 0; i < PageCount(); ++i) {
     const TAdvPage* p = Pages(i);
-    if (!p->TabVisible()) continue;
+    if (!p || !p->TabVisible()) continue;
     const int w = TabWidth(i) + layout_.Spacing;
     if (inRun > 0 && used + w - layout_.Spacing > area.Width()) {
       ++runs;
@@ -946,7 +987,7 @@ void TAdvToolBarPager::PaintTab(int Index) {
 
   int firstVisible = -1;
   for (int i = 0; i < PageCount() && firstVisible < 0; ++i)
-    if (Pages(i)->TabVisible()) firstVisible = i;
+    if (Pages(i) && Pages(i)->TabVisible()) firstVisible = i;
   if (layout_.Spacing <= kLeastTabSpacing && Index != firstVisible && !aside) {
     const TColor selected = s.TabAppearance().Values().BorderColorSelected;
     DrawToolBarStepGradient(*c, BlendColor(row.Color, selected, 60), selected, 40,

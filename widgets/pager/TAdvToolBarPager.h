@@ -185,6 +185,8 @@ class TAdvToolBarPager : public TCustomControl, public IToolBarStylerClient {
   void StopTabFade(TAdvPage* Page);
   void MouseLeft();
   void DropStyler();
+  // Page toolbars that follow the pager take its styler in force anew.
+  void ReapplyToolBarStylers();
   void PaintCaptionBar();
   void PaintFrameCorners();
   void CloseButtonClick(TObject* Sender);

@@ -102,23 +102,25 @@ void FitTabs(std::vector<TTabSlot>& Slots, TTabLayoutState& State, const TTabLay
     };
     margins(State.LeftMargin, State.RightMargin);
     margins(State.GroupLeftMargin, State.GroupRightMargin);
-    auto bite = [&](int i) {
+    // The widest tab loses up to 5 pixels of the overflow at a time.
+    auto bite = [&](int i, int Tolerance) {
       TTabSlot& s = Slots[i];
-      s.Width -= std::min({5, over(), s.Width - kLeastTabWidth});
+      s.Width -= std::min({5, over() - Tolerance, s.Width - kLeastTabWidth});
       return true;
     };
     squeeze([&] {
       const int i = Widest(Slots, false);
-      return i >= 0 && bite(i);
+      return i >= 0 && bite(i, 0);
     });
     // With no ungrouped tab left to squeeze, an overflow of up to 5 pixels
     // is tolerated; beyond it the grouped tabs give way.
-    if (over() > 5) {
-      squeeze([&] {
-        const int i = WidestOfAll(Slots);
-        return i >= 0 && Slots[i].Grouped && Slots[i].Width > kLeastTabWidth && over() > 5 && bite(i);
-      });
+    constexpr int tolerance = 5;
+    for (int steps = 0; over() > tolerance && steps < budget; ++steps) {
+      const int i = WidestOfAll(Slots);
+      if (i < 0 || !Slots[i].Grouped || Slots[i].Width <= kLeastTabWidth) break;
+      bite(i, tolerance);
     }
+    place();
     return;
   }
 

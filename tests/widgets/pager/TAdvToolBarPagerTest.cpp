@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "desktop/HeadlessDesktop.h"
@@ -14,7 +15,10 @@
 #include "glowbutton/TAdvGlowButton.h"
 #include "graphics/TBitmap.h"
 #include "pager/TAdvToolBarForm.h"
+#include "pager/TAdvPage.h"
+#include "pager/TAdvToolBar.h"
 #include "pager/TAdvToolBarPager.h"
+#include "ui/THintInfo.h"
 #include "ui/Messages.h"
 #include "ui/TCustomImageList.h"
 
@@ -358,6 +362,206 @@ TEST_F(Pager, TheStylersBackgroundPictureIsTiledCentredOrStretched) {
     EXPECT_EQ(desk.Pixel(pager, c.Lime.X + 2, c.Lime.Y + 2), clRed);
     EXPECT_NE(desk.Pixel(pager, c.Plain.X, c.Plain.Y), clRed);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A pager of the main window's size with pages; tabs start at x = 66.
+struct PagerTabs : Pager {
+  std::vector<TAdvPage*> pages;
+  std::vector<std::string> events;
+
+  TAdvPage* AddPage(const std::string& Caption) {
+    auto* p = new TAdvPage(form);
+    p->SetParent(pager);
+    p->SetCaption(Caption);
+    pages.push_back(p);
+    return p;
+  }
+  void SetUpPages(std::initializer_list<const char*> Captions) {
+    pager->TabSettings().SetStartMargin(62);
+    for (const char* c : Captions) AddPage(c);
+    pager->SetActivePage(pages[0]);
+    pager->OnChanging = [this](TObject*, int From, int To, bool&) {
+      events.push_back("changing " + std::to_string(From) + ">" + std::to_string(To));
+    };
+    pager->OnChange = [this](TObject*) {
+      events.push_back("change " + std::to_string(pager->ActivePageIndex()) + " of " +
+                       std::to_string(pager->PageCount()));
+    };
+    desk.Paint();
+  }
+  TPoint TabCentre(int I) {
+    const TRect r = pager->TabRect(I);
+    return {(r.Left + r.Right) / 2, r.Top + 8};
+  }
+  void PressAt(TPoint P) {
+    desk.MoveTo(pager, P);
+    desk.Press();
+  }
+};
+
+TEST_F(PagerTabs, TheOnlyTabSitsAtTheStartAndItsPageUnderTheTabRow) {
+  SetUpPages({"Actions"});
+  EXPECT_EQ(pager->TabRect(0).Left, 66);
+  EXPECT_EQ(pager->TabRect(0).Top, 31);
+  // Caption width, a pad of 7 for seven characters, two margins of 4.
+  TCanvas& c = *pager->Canvas();
+  c.Font()->Assign(&pager->CurrentStyler()->TabAppearance().Font());
+  EXPECT_EQ(pager->TabWidth(0), c.TextWidth("Actions") + 7 + 8);
+  EXPECT_EQ(pages[0]->BoundsRect(), (TRect{4, 53, 570, 128}));
+  EXPECT_TRUE(pages[0]->Visible());
+  pager->TabSettings().SetHeight(0);
+  EXPECT_EQ(pages[0]->Top(), 27) << "without tabs the page starts under the caption";
+}
+
+TEST_F(PagerTabs, APressSelectsATabPressesTheActiveOneAndBesideTheTabsDoesNothing) {
+  SetUpPages({"Alpha", "Beta"});
+  events.clear();
+  PressAt({pager->TabRect(1).Right + 40, 40});  // in the tab row, beside every tab
+  desk.Release();
+  EXPECT_EQ(pager->ActivePageIndex(), 0);
+  EXPECT_EQ(pager->PressedTab(), -1);
+  EXPECT_TRUE(events.empty());
+
+  PressAt(TabCentre(0));
+  EXPECT_EQ(pager->PressedTab(), 0) << "the active tab shows its press";
+  desk.Release();
+  EXPECT_EQ(pager->PressedTab(), -1);
+
+  PressAt(TabCentre(1));
+  desk.Release();
+  EXPECT_EQ(events, (std::vector<std::string>{"changing 0>1", "change 1 of 2"}));
+  EXPECT_FALSE(pages[0]->Visible());
+  EXPECT_TRUE(pages[1]->Visible());
+  EXPECT_TRUE(pages[1]->Animation.Timer) << "the click glows";
+  desk.Advance(30 * 7);
+  EXPECT_FALSE(pages[1]->Animation.Timer) << "and the glow ends by itself";
+  EXPECT_EQ(pages[1]->Animation.Glow, 0);
+}
+
+TEST_F(PagerTabs, AChangeRefusedByOnChangingLeavesThePage) {
+  SetUpPages({"Alpha", "Beta"});
+  pager->OnChanging = [](TObject*, int, int, bool& Allow) { Allow = false; };
+  events.clear();
+  pager->SelectPage(1);
+  EXPECT_EQ(pager->ActivePageIndex(), 0);
+  EXPECT_TRUE(events.empty());
+}
+
+TEST_F(PagerTabs, TheHotTabFadesInAndLeavingThePagerDropsAnActiveHotTabAtOnce) {
+  SetUpPages({"Alpha", "Beta"});
+  desk.MoveTo(pager, TabCentre(1));
+  EXPECT_EQ(pager->HotTab(), 1);
+  for (int tick = 1; tick <= 5; ++tick) {
+    desk.Advance(30);
+    EXPECT_EQ(pages[1]->Animation.Hover, 20 * tick);
+  }
+  desk.MoveTo(pager, {300, 110});  // below the tabs, still in the tab row band
+  EXPECT_EQ(pager->HotTab(), -1);
+  desk.Advance(30 * 8);
+  EXPECT_FALSE(pages[1]->Animation.Timer) << "faded out";
+
+  desk.MoveTo(pager, TabCentre(0));
+  EXPECT_EQ(pager->HotTab(), 0);
+  desk.MoveTo(form, {300, 300});  // off the pager
+  EXPECT_EQ(pager->HotTab(), -1) << "the active tab drops its hot state at once";
+}
+
+TEST_F(PagerTabs, RemovingPagesKeepsEveryIndexInsideTheList) {
+  SetUpPages({"Alpha", "Beta", "Gamma"});
+  pager->SelectPage(2);
+  desk.MoveTo(pager, TabCentre(2));
+  ASSERT_EQ(pager->HotTab(), 2);
+  // Inside OnChange the pager is already consistent.
+  std::vector<std::string> seen;
+  pager->OnChange = [&](TObject*) {
+    seen.push_back(pager->ActivePage() ? pager->ActivePage()->Caption() : "none");
+    EXPECT_LT(pager->HotTab(), pager->PageCount());
+    EXPECT_LT(pager->ActivePageIndex(), pager->PageCount());
+  };
+  delete pages[2];
+  EXPECT_EQ(pager->PageCount(), 2);
+  EXPECT_EQ(seen, (std::vector<std::string>{"Alpha"})) << "the next page after it, wrapping round";
+  EXPECT_EQ(pager->ActivePageIndex(), 0);
+  EXPECT_EQ(pager->HotTab(), -1);
+
+  pager->SelectPage(1);
+  delete pages[0];  // before the active page
+  EXPECT_EQ(pager->ActivePageIndex(), 0);
+  EXPECT_EQ(pager->ActivePage(), pages[1]);
+  desk.Paint();
+}
+
+TEST_F(PagerTabs, TheWheelStepsThroughPagesWithoutWrapping) {
+  SetUpPages({"Alpha", "Beta", "Gamma"});
+  pages[1]->SetTabEnabled(false);
+  auto wheel = [&](int Delta) {
+    return form->Perform(WM_MOUSEWHEEL, Delta << 16, PointToLParam(pager->ClientToScreen({300, 40})));
+  };
+  EXPECT_EQ(wheel(-120), 1);
+  EXPECT_EQ(pager->ActivePageIndex(), 2) << "the disabled tab is skipped";
+  wheel(-120);
+  EXPECT_EQ(pager->ActivePageIndex(), 2) << "no wrapping";
+  wheel(120);
+  EXPECT_EQ(pager->ActivePageIndex(), 0);
+}
+
+TEST_F(PagerTabs, TabHintsAndAccelerators) {
+  SetUpPages({"&Alpha", "&Beta"});
+  pages[0]->SetTabHint("First page");
+  pager->SetHint("The pager");
+  auto hint = [&](int HintTab) {
+    desk.MoveTo(pager, HintTab >= 0 ? TabCentre(HintTab) : TPoint{300, 110});
+    THintInfo info;
+    info.HintStr = pager->Hint();
+    const intptr_t refused = pager->Perform(CM_HINTSHOW, 0, reinterpret_cast<intptr_t>(&info));
+    return refused ? std::string("(none)") : info.HintStr;
+  };
+  pager->ShowTabHint = true;
+  EXPECT_EQ(hint(0), "First page");
+  EXPECT_EQ(hint(1), "") << "an empty tab hint shows nothing";
+  EXPECT_EQ(hint(-1), "The pager");
+  pager->ShowTabHint = false;
+  EXPECT_EQ(hint(0), "(none)");
+
+  pager->SetTabStop(true);
+  EXPECT_EQ(pager->Perform(CM_DIALOGCHAR, 'b'), 1);
+  EXPECT_EQ(pager->ActivePageIndex(), 1);
+  EXPECT_EQ(pager->Perform(CM_DIALOGCHAR, 'z'), 0);
+}
+
+TEST_F(PagerTabs, AGroupNamingNoExistingTabDrawsNothingAndClaimsNoTab) {
+  SetUpPages({"Actions"});
+  TTabGroupItem& tools = pager->TabGroups().Add();
+  tools.SetCaption("Tools");
+  tools.SetTabIndexStart(1);
+  tools.SetTabIndexEnd(2);
+  EXPECT_EQ(pager->GroupRect(0), NoRect);
+  EXPECT_EQ(pager->GroupOfTab(0), -1);
+  tools.SetTabIndexStart(-1);
+  tools.SetTabIndexEnd(0);
+  EXPECT_EQ(pager->GroupRect(0), NoRect) << "never drawn";
+  EXPECT_EQ(pager->GroupOfTab(0), 0) << "but it gives the tab its look";
+  tools.SetTabIndexStart(0);
+  EXPECT_EQ(pager->GroupRect(0).Left, pager->TabRect(0).Left - 2);
+  EXPECT_EQ(pager->GroupRect(0).Top, 0);
+  desk.Paint();
+}
+
+TEST_F(PagerTabs, APageCannotGoOnAToolBarAndMovesWithinItsPager) {
+  SetUpPages({"Alpha", "Beta", "Gamma"});
+  pages[2]->SetPageIndex(0);
+  EXPECT_EQ(pager->Pages(0), pages[2]);
+  EXPECT_EQ(pager->ActivePage(), pages[0]) << "the same page stays active";
+  pages[0]->SetPageIndex(7);
+  EXPECT_EQ(pages[0]->PageIndex(), 1);
+  auto* bar = new TAdvToolBar(form);
+  bar->SetParent(pages[0]);
+  EXPECT_THROW(pages[1]->SetParent(bar), EPlatformError);
+  EXPECT_EQ(pages[1]->Parent(), pager);
 }
 
 }  // namespace

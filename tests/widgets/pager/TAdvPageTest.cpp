@@ -1,0 +1,87 @@
+// A page of the pager: its toolbars side by side, compacting them when the
+// page narrows and bringing them back when it widens, moving a toolbar in
+// the row, and its face joined to the active tab.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "desktop/HeadlessDesktop.h"
+#include "draw/TAdvToolBarOfficeStyler.h"
+#include "pager/TAdvPage.h"
+#include "pager/TAdvToolBar.h"
+#include "pager/TAdvToolBarForm.h"
+#include "pager/TAdvToolBarPager.h"
+
+namespace {
+
+// The main window's page with its two toolbars, 348 and 197 wide.
+struct Page : ::testing::Test {
+  HeadlessDesktop desk;
+  TAdvToolBarForm* form = nullptr;
+  TAdvToolBarPager* pager = nullptr;
+  TAdvPage* page = nullptr;
+  TAdvToolBar* actions = nullptr;
+  TAdvToolBar* information = nullptr;
+
+  void SetUp() override {
+    form = new TAdvToolBarForm(&desk.App());
+    form->SetBounds(100, 100, 574, 400);
+    form->BeginLoading();
+    pager = new TAdvToolBarPager(form);
+    pager->SetParent(form);
+    pager->SetHeight(133);
+    pager->TabSettings().SetStartMargin(62);
+    page = new TAdvPage(form);
+    page->SetParent(pager);
+    page->SetCaption("Actions");
+    information = new TAdvToolBar(form);
+    information->SetParent(page);
+    information->SetBounds(354, 3, 197, 69);
+    actions = new TAdvToolBar(form);
+    actions->SetParent(page);
+    actions->SetBounds(3, 3, 348, 69);
+    form->EndLoading();
+    pager->SetActivePage(page);
+    form->Show();
+    desk.Paint();
+  }
+};
+
+TEST_F(Page, ToolBarsStandSideBySideInTheOrderOfTheirLeftEdges) {
+  EXPECT_EQ(page->ToolBars(0), actions);
+  EXPECT_EQ(actions->BoundsRect(), TRect::Bounds(3, 3, 348, 69));
+  EXPECT_EQ(information->BoundsRect(), TRect::Bounds(354, 3, 197, 69));
+  information->SetToolBarIndex(-4);
+  EXPECT_EQ(information->ToolBarIndex(), 0);
+  EXPECT_EQ(information->Left(), 3);
+  EXPECT_EQ(actions->Left(), 3 + 197 + 3);
+  information->SetToolBarIndex(5);
+  EXPECT_EQ(information->ToolBarIndex(), 1) << "clamped to the last place";
+}
+
+TEST_F(Page, NarrowingCompactsFromTheRightAndWideningRestoresFromTheLeft) {
+  const struct {
+    int FormWidth;
+    bool ActionsCompact, InformationCompact;
+  } steps[] = {
+      {574, false, false}, {560, false, true}, {450, false, true}, {300, true, true},
+      {500, false, true},  {574, false, false},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.FormWidth);
+    form->SetBounds(form->Left(), form->Top(), s.FormWidth, form->Height());
+    EXPECT_EQ(actions->Compact(), s.ActionsCompact);
+    EXPECT_EQ(information->Compact(), s.InformationCompact);
+  }
+  EXPECT_EQ(information->BoundsRect(), TRect::Bounds(354, 3, 197, 69)) << "back at full width";
+}
+
+TEST_F(Page, TheActivePagesFaceJoinsItsTabAndLiftsItsTopBorderThere) {
+  const TRect tab = pager->TabRect(0);
+  const TVistaBackgroundValues& v = pager->CurrentStyler()->PageAppearance().Values();
+  const int underTab = (tab.Left + tab.Right) / 2 - 4;
+  EXPECT_EQ(desk.Pixel(page, underTab, 0), v.Color) << "no border under the tab";
+  EXPECT_EQ(desk.Pixel(page, tab.Right + 20, 0), v.BorderColor) << "the border beside it";
+}
+
+}  // namespace
