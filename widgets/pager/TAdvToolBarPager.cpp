@@ -5,6 +5,7 @@
 #include <cassert>
 
 #include "TAdvPage.h"
+#include "TAdvPageScrollButton.h"
 #include "TAdvToolBar.h"
 #include "TabLook.h"
 #include "ToolBarFace.h"
@@ -801,6 +802,7 @@ void TAdvToolBarPager::ResetTabLayout() {
   std::vector<TTabSlot> slots = TabSlots();
   PositionTabs(slots, layout_, TabAreaRect().Left, false);
   StoreTabSlots(slots);
+  tabScroller_.SetPosition(0);
   UpdateTabScroller();
   InvalidateTabRow();
 }
@@ -811,29 +813,81 @@ void TAdvToolBarPager::FitTabs() {
   PositionTabs(slots, layout_, area.Left, false);
   ::FitTabs(slots, layout_, WantedLayout(*tabSettings_), area.Left, area.Width());
   StoreTabSlots(slots);
+  tabScroller_.SetPosition(0);
   UpdateTabScroller();
   InvalidateTabRow();
 }
 
-void TAdvToolBarPager::UpdateTabScroller() {
-  // How many more runs of tabs the row needs beyond the first.
+std::vector<int> TAdvToolBarPager::TabRuns() const {
+  // The first tab of each run: as many tabs as fit the area from there.
   const TRect area = TabAreaRect();
-  int runs = 0, used = 0, inRun = 0;
+  std::vector<int> runs;
+  int used = 0;
   for (int i = 0; i < PageCount(); ++i) {
     const TAdvPage* p = Pages(i);
     if (!p || !p->TabVisible()) continue;
-    const int w = TabWidth(i) + layout_.Spacing;
-    if (inRun > 0 && used + w - layout_.Spacing > area.Width()) {
-      ++runs;
+    const int w = TabWidth(i);
+    if (runs.empty() || used + w > area.Width()) {
+      runs.push_back(i);
       used = 0;
-      inRun = 0;
     }
-    used += w;
-    ++inRun;
+    used += w + layout_.Spacing;
   }
+  return runs;
+}
+
+void TAdvToolBarPager::UpdateTabScroller() {
+  const int extra = std::max(0, static_cast<int>(TabRuns().size()) - 1);
   tabScroller_.SetMin(0);
-  tabScroller_.SetMax(runs);
-  tabScroller_.SetPosition(std::clamp(tabScroller_.Position(), 0, runs));
+  tabScroller_.SetMax(extra);
+  tabScroller_.SetPosition(std::clamp(tabScroller_.Position(), 0, extra));
+  const TRect area = TabAreaRect();
+  auto place = [&](TAdvPageScrollButton*& Button, bool Forward, bool Shown) {
+    if (!Shown) {
+      if (Button) Button->SetVisible(false);
+      return;
+    }
+    if (!Button) {
+      Button = new TAdvPageScrollButton(this, Forward);
+      Button->SetParent(this);
+      Button->OnClick = [this, Forward](TObject*) { ScrollTabs(Forward ? 1 : -1); };
+    }
+    Button->Appearance()->Assign(&CurrentStyler()->GlowButtonAppearance());
+    Button->SetBounds(Forward ? area.Right - 12 : area.Left, area.Top, 12, area.Height() - 5);
+    Button->SetVisible(true);
+    Button->BringToFront();
+  };
+  place(scrollBack_, false, tabScroller_.CanGoBack());
+  place(scrollForward_, true, tabScroller_.CanGoForward());
+}
+
+void TAdvToolBarPager::ScrollTabs(int Direction) {
+  const std::vector<int> runs = TabRuns();
+  const int position = std::clamp(tabScroller_.Position() + Direction, 0, static_cast<int>(runs.size()) - 1);
+  if (position == tabScroller_.Position() || runs.empty()) return;
+  tabScroller_.SetPosition(position);
+  // The strip moves in 5-pixel steps until the run's first tab starts at
+  // the area's left or, going forward, the last tab ends at its right.
+  const TRect area = TabAreaRect();
+  int shift = area.Left - Pages(runs[position])->TabX;
+  if (Direction > 0) {
+    int lastRight = area.Left;
+    for (int i = 0; i < PageCount(); ++i)
+      if (Pages(i) && Pages(i)->TabVisible()) lastRight = TabRect(i).Right;
+    shift = std::max(shift, area.Right - lastRight);
+  }
+  const auto alive = AliveToken();
+  for (int moved = 0; moved != shift && IsAlive(alive);) {
+    const int step = shift > moved ? std::min(5, shift - moved) : std::max(-5, shift - moved);
+    for (int i = 0; i < PageCount(); ++i)
+      if (TAdvPage* p = Pages(i)) p->TabX += step;
+    moved += step;
+    InvalidateTabRow();
+    Update();
+  }
+  if (!IsAlive(alive)) return;
+  UpdateTabScroller();
+  if (TAdvPage* page = ActivePage()) page->InvalidateRect({0, 0, page->Width(), 3}, false);
 }
 
 int TAdvToolBarPager::TabWidth(int Index) const {

@@ -137,6 +137,8 @@ class TAdvToolBarPager : public TCustomControl, public IToolBarStylerClient {
   const TGroupAppearance& GroupAppearanceOf(int Group) const;
   const TTabLayoutState& TabLayoutState() const { return layout_; }
   TATBTabScroller& TabScroller() { return tabScroller_; }
+  // The buttons that scroll the tabs back and forward, or nullptr.
+  TAdvPageScrollButton* TabScrollButton(bool Forward) const { return Forward ? scrollForward_ : scrollBack_; }
 
   TNotifyEvent OnCloseButtonClick;
   TNotifyEvent OnMinButtonClick;
@@ -174,6 +176,8 @@ class TAdvToolBarPager : public TCustomControl, public IToolBarStylerClient {
   void StoreTabSlots(const std::vector<TTabSlot>& Slots);
   void ResetTabLayout();
   void FitTabs();
+  // The first tab of each run of tabs that fits the tab area.
+  std::vector<int> TabRuns() const;
   void UpdateTabScroller();
   void ScrollTabs(int Direction);
   void InvalidateTabRow();

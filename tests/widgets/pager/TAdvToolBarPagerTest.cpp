@@ -16,6 +16,7 @@
 #include "graphics/TBitmap.h"
 #include "pager/TAdvToolBarForm.h"
 #include "pager/TAdvPage.h"
+#include "pager/TAdvPageScrollButton.h"
 #include "pager/TAdvToolBar.h"
 #include "pager/TAdvToolBarPager.h"
 #include "ui/THintInfo.h"
@@ -562,6 +563,33 @@ TEST_F(PagerTabs, APageCannotGoOnAToolBarAndMovesWithinItsPager) {
   bar->SetParent(pages[0]);
   EXPECT_THROW(pages[1]->SetParent(bar), EPlatformError);
   EXPECT_EQ(pages[1]->Parent(), pager);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PagerTabs, TabsThatDoNotFitScrollRunByRun) {
+  SetUpPages({"Alpha page", "Beta page", "Gamma page", "Delta page", "Epsilon page", "Zeta page"});
+  EXPECT_FALSE(pager->TabScrollButton(true) && pager->TabScrollButton(true)->Visible()) << "they fit";
+  form->SetBounds(form->Left(), form->Top(), 200, form->Height());
+  ASSERT_GT(pager->TabScroller().Max(), 0);
+  auto* forward = pager->TabScrollButton(true);
+  ASSERT_TRUE(forward && forward->Visible());
+  EXPECT_FALSE(pager->TabScrollButton(false) && pager->TabScrollButton(false)->Visible());
+  EXPECT_EQ(forward->BoundsRect().Right, pager->TabAreaRect().Right);
+  EXPECT_EQ(forward->Width(), 12);
+
+  int firstShown = -1;
+  desk.Click(forward);
+  for (int i = 0; i < pager->PageCount() && firstShown < 0; ++i)
+    if (pager->TabRect(i).Left >= pager->TabAreaRect().Left) firstShown = i;
+  EXPECT_GT(firstShown, 0);
+  EXPECT_EQ(pager->TabScroller().Position(), 1);
+  ASSERT_TRUE(pager->TabScrollButton(false));
+  EXPECT_TRUE(pager->TabScrollButton(false)->Visible());
+  desk.Click(pager->TabScrollButton(false));
+  EXPECT_EQ(pager->TabRect(0).Left, pager->TabAreaRect().Left) << "back at the start";
 }
 
 }  // namespace
