@@ -593,3 +593,28 @@ TEST_F(PagerTabs, TabsThatDoNotFitScrollRunByRun) {
 }
 
 }  // namespace
+
+namespace {
+
+// The active tab in Luna: its selected border along the top, which a press
+// replaces by the down border (none in Luna: no frame while pressed).
+TEST_F(PagerTabs, TheActiveTabPaintsItsSelectedFrameAndItsPress) {
+  TAdvToolBarOfficeStyler luna(nullptr);
+  luna.SetStyle(bsOffice2007Luna);
+  pager->SetToolBarStyler(&luna);
+  SetUpPages({"Actions"});
+  const TCustomTabAppearanceValues& a = luna.TabAppearance().Values();
+  const TRect r = pager->TabRect(0);
+  const int mid = (r.Left + r.Right) / 2;
+  EXPECT_EQ(desk.Pixel(pager, mid, r.Top), a.BorderColorSelected);
+  EXPECT_TRUE(Near(desk.Pixel(pager, mid, r.Top + 2), a.ColorSelected, 12)) << "the selected face";
+  ASSERT_EQ(a.BorderColorDown, clNone);
+  PressAt(TabCentre(0));
+  desk.Paint();
+  EXPECT_NE(desk.Pixel(pager, mid, r.Top), a.BorderColorSelected) << "no frame while pressed";
+  desk.Release();
+  desk.Paint();
+  EXPECT_EQ(desk.Pixel(pager, mid, r.Top), a.BorderColorSelected);
+}
+
+}  // namespace
