@@ -1,15 +1,15 @@
 #include "TdlgMain.h"
 
-#include "draw/TAdvToolBarOfficeStyler.h"
-
 #include <cstring>
 #include <optional>
 #include <string_view>
 
+#include "draw/TAdvToolBarOfficeStyler.h"
+#include "glowbutton/TAdvGlowButton.h"
+#include "pager/TAdvToolBarPager.h"
 #include "procObject.h"
 #include "ui/TAction.h"
 #include "ui/TApplication.h"
-#include "glowbutton/TAdvGlowButton.h"
 #include "ui/TLabel.h"
 #include "ui/TListBox.h"
 
@@ -17,6 +17,7 @@ TdlgMain::TdlgMain(TComponent* AOwner, TMainServices Services) : TAdvToolBarForm
   BeginLoading();
   CreateLayout();
   EndLoading();
+  AdvToolBarPager1->SetActivePage(AdvPage1);
   DoCreate();
 }
 

@@ -16,6 +16,8 @@ class TAction;
 class TActionList;
 class TAdvGlowButton;
 class TAdvToolBarOfficeStyler;
+class TAdvPage;
+class TAdvToolBar;
 class TAdvToolBarPager;
 class TCustomImageList;
 class TImage;
@@ -75,6 +77,9 @@ class TdlgMain : public TAdvToolBarForm {
 
   TAdvToolBarOfficeStyler* AdvToolBarOfficeStyler1 = nullptr;
   TAdvToolBarPager* AdvToolBarPager1 = nullptr;
+  TAdvPage* AdvPage1 = nullptr;
+  TAdvToolBar* AdvToolBar1 = nullptr;
+  TAdvToolBar* AdvToolBar12 = nullptr;
   TAdvGlowButton* gbtnRefreshList = nullptr;
   TAdvGlowButton* gbtnKillProcess = nullptr;
   TAdvGlowButton* gbtnHelp = nullptr;

@@ -5,6 +5,8 @@
 #include "Resources.h"
 #include "container/TmxContainer.h"
 #include "draw/TAdvToolBarOfficeStyler.h"
+#include "pager/TAdvPage.h"
+#include "pager/TAdvToolBar.h"
 #include "pager/TAdvToolBarPager.h"
 #include "core/TStream.h"
 #include "graphics/TPicture.h"
@@ -101,6 +103,75 @@ TCustomImageList* MakeImageList(TComponent* owner, const char* name, int size, c
   return list;
 }
 
+// The pager's option picture as the layout stores it: a bitmap file.
+void LoadStoredBitmapPicture(TAdvToolBarPager* pager, const char* resource) {
+  TGDIPPicture picture;
+  LoadStoredPicture(&picture, resource);
+  pager->SetOptionPicture(&picture);
+}
+
+// The tab group "Tools": its range names no tab of the one page, and its
+// own colours, which its default appearance leaves unused.
+void SetUpToolsGroup(TTabGroupItem& tools) {
+  tools.SetCaption("Tools");
+  tools.SetCaptionAlignment(taLeftJustify);
+  tools.SetDefaultAppearance(true);
+  tools.SetImageIndex(-1);
+  tools.SetTabIndexStart(1);
+  tools.SetTabIndexEnd(2);
+  TGroupAppearance& g = tools.GroupAppearance();
+  using GV = TGroupAppearanceValues;
+  g.Set(&GV::BorderColor, 0xA3B8AC);
+  g.Set(&GV::Color, clWhite);
+  g.Set(&GV::ColorTo, clWhite);
+  g.Set(&GV::ColorMirror, clSilver);
+  g.Set(&GV::ColorMirrorTo, clWhite);
+  g.Set(&GV::TextColor, clBlue);
+  g.CaptionAppearance().Set(&TCaptionAppearanceValues::CaptionColor, clGray);
+  using PV = TVistaBackgroundValues;
+  g.PageAppearance().Set(&PV::BorderColor, clGray);
+  g.PageAppearance().Set(&PV::Color, clWhite);
+  g.PageAppearance().Set(&PV::ColorTo, clWhite);
+  g.PageAppearance().Set(&PV::ColorMirror, clSilver);
+  g.PageAppearance().Set(&PV::ColorMirrorTo, clWhite);
+  using TV = TCustomTabAppearanceValues;
+  TCustomTabAppearance& tab = g.TabAppearance();
+  for (TColor TV::*none : {&TV::BorderColorSelectedHot, &TV::BorderColorDisabled, &TV::BorderColorDown,
+                           &TV::ColorDisabled, &TV::ColorDisabledTo, &TV::ColorHotTo, &TV::ColorMirror,
+                           &TV::ColorMirrorTo, &TV::ColorMirrorHot, &TV::ColorMirrorHotTo, &TV::ColorMirrorSelected,
+                           &TV::ColorMirrorSelectedTo, &TV::ColorMirrorDisabled, &TV::ColorMirrorDisabledTo,
+                           &TV::ColorTo})
+    tab.Set(none, clNone);
+  tab.Set(&TV::BorderColor, clSkyBlue);
+  tab.Set(&TV::BorderColorSelected, clSkyBlue);
+  tab.Set(&TV::BorderColorHot, clBlue);
+  tab.Set(&TV::Color, clSkyBlue);
+  tab.Set(&TV::ColorSelected, clWhite);
+  tab.Set(&TV::ColorSelectedTo, clSkyBlue);
+  tab.Set(&TV::ColorHot, clYellow);
+  for (TColor TV::*text : {&TV::TextColor, &TV::TextColorHot, &TV::TextColorSelected}) tab.Set(text, clBlue);
+  tab.Set(&TV::TextColorDisabled, clWhite);
+  using BV = TGradientBackgroundValues;
+  g.ToolBarAppearance().Color().Set(&BV::Color, clWhite);
+  g.ToolBarAppearance().Color().Set(&BV::ColorTo, clBtnFace);
+  g.ToolBarAppearance().Color().Set(&BV::Direction, gdHorizontal);
+  g.ToolBarAppearance().ColorHot().Set(&BV::Color, clNone);
+  g.ToolBarAppearance().ColorHot().Set(&BV::ColorTo, clNone);
+  for (TFont* font : {&g.Font(), &tab.Font()}) {
+    font->SetName("Tahoma");
+    font->SetHeight(-11);
+  }
+}
+
+// A page toolbar as the layout places it.
+TAdvToolBar* MakeToolBar(TComponent* owner, TAdvPage* page, const char* name, const char* caption, TRect bounds,
+                         TAdvToolBarOfficeStyler* styler) {
+  auto* bar = Make<TAdvToolBar>(owner, page, name, bounds);
+  bar->SetCaption(caption);
+  bar->SetToolBarStyler(styler);
+  return bar;
+}
+
 // The logo as the layout stores a picture container's picture: the
 // graphic's class name, then its data (a byte count and the JPEG file).
 void LoadStoredLogo(TPicture* picture) {
@@ -149,8 +220,8 @@ void TdlgMain::CreateLayout() {
   AdvToolBarOfficeStyler1 = new TAdvToolBarOfficeStyler(this);
   AdvToolBarOfficeStyler1->SetName("AdvToolBarOfficeStyler1");
 
-  // The pager; until its page and toolbars hold them, the action buttons
-  // and the Internet button sit at the places those give them.
+  // The pager with its one page, a tab group naming no existing tab, and
+  // the page's two toolbars holding the glow buttons.
   AdvToolBarPager1 = Make<TAdvToolBarPager>(this, this, "AdvToolBarPager1", TRect::Bounds(0, 0, 574, 133));
   AdvToolBarPager1->Caption().SetCaption(" Morvane by Tolvaris, Inc.");
   AdvToolBarPager1->SetCaptionButtons({cbClose, cbMinimize});
@@ -164,15 +235,26 @@ void TdlgMain::CreateLayout() {
   AdvToolBarPager1->TabSettings().SetEndMargin(0);
   AdvToolBarPager1->SetTabStop(true);
   AdvToolBarPager1->SetTabOrder(0);
-  auto glowButton = [&](const char* name, TRect bounds, const char* hint) {
-    auto* b = Make<TAdvGlowButton>(this, AdvToolBarPager1, name, bounds);
+  LoadStoredBitmapPicture(AdvToolBarPager1, "toolbar_option.bmp");
+  SetUpToolsGroup(AdvToolBarPager1->TabGroups().Add());
+
+  AdvPage1 = Make<TAdvPage>(this, AdvToolBarPager1, "AdvPage1", TRect::Bounds(4, 53, 566, 75));
+  AdvPage1->SetCaption("Actions");
+  AdvPage1->SetShortCutHint("W");
+  AdvToolBar1 = MakeToolBar(this, AdvPage1, "AdvToolBar1", "Select a Process then Choose an Action",
+                            TRect::Bounds(3, 3, 348, 69), AdvToolBarOfficeStyler1);
+  AdvToolBar12 = MakeToolBar(this, AdvPage1, "AdvToolBar12", "Information", TRect::Bounds(354, 3, 197, 69),
+                             AdvToolBarOfficeStyler1);
+
+  auto glowButton = [&](TAdvToolBar* bar, const char* name, TRect bounds, const char* hint) {
+    auto* b = Make<TAdvGlowButton>(this, bar, name, bounds);
     b->SetHint(hint);
     b->SetFocusType(ftHot);
     SetLunaAppearance(b->Appearance());
     return b;
   };
   auto actionButton = [&](const char* name, TAction* action, int left, int tabOrder, const char* hint) {
-    TAdvGlowButton* b = glowButton(name, TRect::Bounds(left, 61, 81, 45), hint);
+    TAdvGlowButton* b = glowButton(AdvToolBar1, name, TRect::Bounds(left, 5, 81, 45), hint);
     b->SetAction(action);
     b->SetImages(imlNormal);
     b->SetHotImages(imlHot);
@@ -182,13 +264,13 @@ void TdlgMain::CreateLayout() {
     b->SetTabOrder(tabOrder);
     return b;
   };
-  gbtnRefreshList = actionButton("gbtnRefreshList", RefreshAction, 12, 1, "Refresh the process listing");
-  gbtnKillProcess = actionButton("gbtnKillProcess", KillAction, 97, 0, "Kill the selected process");
-  gbtnHelp = actionButton("gbtnHelp", HelpAction, 182, 3, "Launch the help file");
-  AdvGlowButton4 = actionButton("AdvGlowButton4", CloseAction, 267, 2, "Close the program");
+  gbtnRefreshList = actionButton("gbtnRefreshList", RefreshAction, 5, 1, "Refresh the process listing");
+  gbtnKillProcess = actionButton("gbtnKillProcess", KillAction, 90, 0, "Kill the selected process");
+  gbtnHelp = actionButton("gbtnHelp", HelpAction, 175, 3, "Launch the help file");
+  AdvGlowButton4 = actionButton("AdvGlowButton4", CloseAction, 260, 2, "Close the program");
   LoadStoredPicture(gbtnKillProcess->DisabledPicture(), "kill_disabled.bmp");
 
-  gbtnInternet = glowButton("gbtnInternet", TRect::Bounds(360, 58, 193, 48), "Visit our web site");
+  gbtnInternet = glowButton(AdvToolBar12, "gbtnInternet", TRect::Bounds(2, 2, 193, 48), "Visit our web site");
   gbtnInternet->SetCaption("&Internet");
   LoadStoredPicture(gbtnInternet->Picture(), "internet.png");
   gbtnInternet->Notes()->Add("Visit Web Site for More Information");
