@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "TAdvPageScrollButton.h"
 #include "TAdvToolBar.h"
 #include "TAdvToolBarPager.h"
 #include "ToolBarFace.h"
@@ -147,13 +148,21 @@ void TAdvPage::MoveToolBar(TAdvToolBar* ToolBar, int Index) {
   ArrangeToolBars();
 }
 
+std::vector<TAdvToolBar*> TAdvPage::Row() const {
+  std::vector<TAdvToolBar*> row;
+  for (const auto& handle : toolBars_)
+    if (TAdvToolBar* t = handle.Get(); t && t->Visible()) row.push_back(t);
+  return row;
+}
+
 void TAdvPage::ArrangeToolBars() {
   if (!autoPosition_ || arranging_ || ComponentState().Contains(csLoading)) return;
   arranging_ = true;
+  // Scrolled by whole toolbars: the first ones stand left of the page.
+  const std::vector<TAdvToolBar*> row = Row();
   int x = 3;
-  for (const auto& handle : toolBars_) {
-    TAdvToolBar* t = handle.Get();
-    if (!t || !t->Visible()) continue;
+  for (int i = 0; i < scroller_.Position() && i < static_cast<int>(row.size()); ++i) x -= row[i]->Width() + 3;
+  for (TAdvToolBar* t : row) {
     t->SetBounds(x, 3, t->Width(), Height() - 6);
     x += t->Width() + 3;
   }
@@ -161,15 +170,61 @@ void TAdvPage::ArrangeToolBars() {
   FitToolBars();
 }
 
+void TAdvPage::UpdateScroller() {
+  const std::vector<TAdvToolBar*> row = Row();
+  int total = 3;
+  for (TAdvToolBar* t : row) total += t->Width() + 3;
+  // The first toolbar from which the rest of the row fits.
+  int last = 0;
+  for (int from = 0, width = total; from < static_cast<int>(row.size()) && width - 1 > Width(); ++from) {
+    width -= row[from]->Width() + 3;
+    last = from + 1;
+  }
+  scroller_.SetMax(last);
+  const int position = std::clamp(scroller_.Position(), 0, last);
+  auto place = [&](TAdvPageScrollButton*& Button, bool Forward, bool Shown) {
+    if (!Shown) {
+      if (Button) Button->SetVisible(false);
+      return;
+    }
+    if (!Button) {
+      Button = new TAdvPageScrollButton(this, Forward);
+      Button->SetParent(this);
+      Button->OnClick = [this, Forward](TObject*) { ScrollToolBars(Forward ? 1 : -1); };
+    }
+    if (TAdvToolBarPager* pager = pager_.Get())
+      Button->Appearance()->Assign(&pager->CurrentStyler()->CompactGlowButtonAppearance());
+    Button->SetBounds(Forward ? Width() - 12 : 0, 0, 12, Height());
+    Button->SetVisible(true);
+    Button->BringToFront();
+  };
+  place(scrollBack_, false, position > 0);
+  place(scrollForward_, true, position < last);
+  if (position != scroller_.Position()) {
+    scroller_.SetPosition(position);
+    ArrangeToolBars();
+  }
+}
+
+void TAdvPage::ScrollToolBars(int Direction) {
+  const int position = std::clamp(scroller_.Position() + Direction, 0, scroller_.Max());
+  if (position == scroller_.Position()) return;
+  scroller_.SetPosition(position);
+  ArrangeToolBars();
+}
+
 void TAdvPage::FitToolBars() {
   if (arranging_ || ComponentState().Contains(csLoading)) return;
   // The visible toolbars by their left edges.
-  std::vector<TAdvToolBar*> row;
-  for (const auto& handle : toolBars_)
-    if (TAdvToolBar* t = handle.Get(); t && t->Visible()) row.push_back(t);
-  if (row.empty()) return;
+  std::vector<TAdvToolBar*> row = Row();
+  if (row.empty()) return UpdateScroller();
   std::sort(row.begin(), row.end(), [](TAdvToolBar* a, TAdvToolBar* b) { return a->Left() < b->Left(); });
-  auto rightEdge = [&] { return row.back()->Left() + row.back()->Width(); };
+  // The row's right edge as if it were not scrolled.
+  auto rightEdge = [&] {
+    int x = 0;
+    for (TAdvToolBar* t : row) x += t->Width() + 3;
+    return x;
+  };
   // Narrower: the rightmost full toolbar goes compact until the row fits.
   while (rightEdge() + 2 > Width()) {
     auto it = std::find_if(row.rbegin(), row.rend(), [](TAdvToolBar* t) { return !t->Compact() && t->IsLoaded(); });
@@ -183,7 +238,9 @@ void TAdvPage::FitToolBars() {
   if (it != row.end() && Width() - rightEdge() - 2 >= (*it)->FullWidth() - (*it)->Width() + 4) {
     (*it)->SetCompact(false);
     ArrangeToolBars();
+    return;
   }
+  UpdateScroller();
 }
 
 void TAdvPage::Loaded() {

@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "TATBTabScroller.h"
 #include "core/TWeak.h"
 #include "ui/TCustomControl.h"
 
+class TAdvPageScrollButton;
 class TAdvToolBar;
 class TAdvToolBarPager;
 class TCaptionAppearance;
@@ -62,6 +64,12 @@ class TAdvPage : public TCustomControl {
   // Places the toolbars side by side and fits the row to the page's width.
   void ArrangeToolBars();
 
+  // Scrolling a row of toolbars that does not fit even compact: Position
+  // is the first toolbar shown; the buttons, or nullptr.
+  const TATBTabScroller& ToolBarScroller() const { return scroller_; }
+  TAdvPageScrollButton* ScrollButton(bool Forward) const { return Forward ? scrollForward_ : scrollBack_; }
+  void ScrollToolBars(int Direction);
+
   // When this is the pager's active page and its tab lies in a tab group:
   // the group's colours for its face and toolbars; else nullptr.
   const TGroupAppearance* ActiveGroupAppearance() const;
@@ -84,6 +92,9 @@ class TAdvPage : public TCustomControl {
   void InsertToolBar(TAdvToolBar* ToolBar);
   void RemoveToolBar(const TAdvToolBar* ToolBar);
   void FitToolBars();
+  // The visible toolbars in the row's order.
+  std::vector<TAdvToolBar*> Row() const;
+  void UpdateScroller();
   void TabChanged();
 
   TWeak<TAdvToolBarPager> pager_;
@@ -95,5 +106,8 @@ class TAdvPage : public TCustomControl {
   bool tabEnabled_ = true;
   std::string shortCutHint_;
   bool arranging_ = false;
+  TATBTabScroller scroller_;
+  TAdvPageScrollButton* scrollBack_ = nullptr;
+  TAdvPageScrollButton* scrollForward_ = nullptr;
   int lastWidth_ = 0;
 };

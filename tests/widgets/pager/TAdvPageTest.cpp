@@ -8,6 +8,7 @@
 #include "desktop/HeadlessDesktop.h"
 #include "draw/TAdvToolBarOfficeStyler.h"
 #include "pager/TAdvPage.h"
+#include "pager/TAdvPageScrollButton.h"
 #include "pager/TAdvToolBar.h"
 #include "pager/TAdvToolBarForm.h"
 #include "pager/TAdvToolBarPager.h"
@@ -82,6 +83,28 @@ TEST_F(Page, TheActivePagesFaceJoinsItsTabAndLiftsItsTopBorderThere) {
   const int underTab = (tab.Left + tab.Right) / 2 - 4;
   EXPECT_EQ(desk.Pixel(page, underTab, 0), v.Color) << "no border under the tab";
   EXPECT_EQ(desk.Pixel(page, tab.Right + 20, 0), v.BorderColor) << "the border beside it";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Page, ARowThatDoesNotFitEvenCompactScrollsByWholeToolBars) {
+  form->SetBounds(form->Left(), form->Top(), 90, form->Height());  // page 82 wide
+  ASSERT_TRUE(actions->Compact() && information->Compact());
+  auto* forward = page->ScrollButton(true);
+  ASSERT_TRUE(forward && forward->Visible());
+  EXPECT_FALSE(page->ScrollButton(false) && page->ScrollButton(false)->Visible());
+  EXPECT_EQ(forward->BoundsRect(), TRect::Bounds(page->Width() - 12, 0, 12, page->Height()));
+  desk.Click(forward);
+  EXPECT_EQ(page->ToolBarScroller().Position(), 1);
+  EXPECT_EQ(information->Left(), 3) << "the second toolbar now leads";
+  EXPECT_LT(actions->Left(), 0);
+  ASSERT_TRUE(page->ScrollButton(false) && page->ScrollButton(false)->Visible());
+  form->SetBounds(form->Left(), form->Top(), 574, form->Height());
+  EXPECT_FALSE(page->ScrollButton(true)->Visible());
+  EXPECT_FALSE(page->ScrollButton(false)->Visible());
+  EXPECT_EQ(actions->BoundsRect(), TRect::Bounds(3, 3, 348, 69));
 }
 
 }  // namespace
