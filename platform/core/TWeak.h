@@ -6,6 +6,7 @@
 #include <cassert>
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 #include "TComponent.h"
 
@@ -52,3 +53,18 @@ class TWeak {
   T* target_ = nullptr;
   std::weak_ptr<void> alive_;
 };
+
+// The place in List of the handle made for Target, gone or not; -1.
+template <class T>
+int IndexOfWeak(const std::vector<TWeak<T>>& List, const T* Target) {
+  if (!Target) return -1;
+  for (size_t i = 0; i < List.size(); ++i)
+    if (List[i].Refers(Target)) return static_cast<int>(i);
+  return -1;
+}
+
+// What the handle at Index reaches, or nullptr (also out of range).
+template <class T>
+T* WeakAt(const std::vector<TWeak<T>>& List, int Index) {
+  return Index >= 0 && Index < static_cast<int>(List.size()) ? List[Index].Get() : nullptr;
+}

@@ -115,16 +115,9 @@ void TAdvPage::WndProc(TMessage& M) {
 
 // --- toolbars -------------------------------------------------------------------
 
-TAdvToolBar* TAdvPage::ToolBars(int Index) const {
-  return Index >= 0 && Index < ToolBarCount() ? toolBars_[Index].Get() : nullptr;
-}
+TAdvToolBar* TAdvPage::ToolBars(int Index) const { return WeakAt(toolBars_, Index); }
 
-int TAdvPage::IndexOfToolBar(const TAdvToolBar* ToolBar) const {
-  if (!ToolBar) return -1;
-  for (int i = 0; i < ToolBarCount(); ++i)
-    if (toolBars_[i].Refers(ToolBar)) return i;
-  return -1;
-}
+int TAdvPage::IndexOfToolBar(const TAdvToolBar* ToolBar) const { return IndexOfWeak(toolBars_, ToolBar); }
 
 void TAdvPage::InsertToolBar(TAdvToolBar* ToolBar) {
   if (IndexOfToolBar(ToolBar) >= 0) return;
@@ -182,21 +175,11 @@ void TAdvPage::UpdateScroller() {
   }
   scroller_.SetMax(last);
   const int position = std::clamp(scroller_.Position(), 0, last);
+  const TStylerGlowAppearance* look =
+      pager_ ? &pager_->CurrentStyler()->CompactGlowButtonAppearance() : nullptr;
   auto place = [&](TAdvPageScrollButton*& Button, bool Forward, bool Shown) {
-    if (!Shown) {
-      if (Button) Button->SetVisible(false);
-      return;
-    }
-    if (!Button) {
-      Button = new TAdvPageScrollButton(this, Forward);
-      Button->SetParent(this);
-      Button->OnClick = [this, Forward](TObject*) { ScrollToolBars(Forward ? 1 : -1); };
-    }
-    if (TAdvToolBarPager* pager = pager_.Get())
-      Button->Appearance()->Assign(&pager->CurrentStyler()->CompactGlowButtonAppearance());
-    Button->SetBounds(Forward ? Width() - 12 : 0, 0, 12, Height());
-    Button->SetVisible(true);
-    Button->BringToFront();
+    TAdvPageScrollButton::Place(Button, this, Forward, Shown, TRect::Bounds(Forward ? Width() - 12 : 0, 0, 12, Height()),
+                                look, [this, Forward] { ScrollToolBars(Forward ? 1 : -1); });
   };
   place(scrollBack_, false, position > 0);
   place(scrollForward_, true, position < last);

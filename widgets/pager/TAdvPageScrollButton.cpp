@@ -1,5 +1,6 @@
 #include "TAdvPageScrollButton.h"
 
+#include "draw/TStylerGlowAppearance.h"
 #include "graphics/TBitmap.h"
 
 TAdvPageScrollButton::TAdvPageScrollButton(TComponent* AOwner, bool Forward)
@@ -22,4 +23,22 @@ void TAdvPageScrollButton::FillGlyph(TBitmap& Glyph) const {
   }
   Glyph.EndPainting();
   Glyph.SetTransparentColor(ground);
+}
+
+void TAdvPageScrollButton::Place(TAdvPageScrollButton*& Button, TWinControl* Parent, bool Forward, bool Shown,
+                                 TRect Bounds, const TStylerGlowAppearance* Look, std::function<void()> OnScroll) {
+  if (!Shown) {
+    if (Button) Button->SetVisible(false);
+    return;
+  }
+  if (!Button) {
+    Button = new TAdvPageScrollButton(Parent, Forward);
+    Button->SetParent(Parent);
+    // Set once: a click's own scrolling places the button again.
+    Button->OnClick = [OnScroll = std::move(OnScroll)](TObject*) { OnScroll(); };
+  }
+  if (Look) Button->Appearance()->Assign(Look);
+  Button->SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
+  Button->SetVisible(true);
+  Button->BringToFront();
 }

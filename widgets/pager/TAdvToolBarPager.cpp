@@ -619,16 +619,9 @@ void TAdvToolBarPager::PaintFrameCorners() {
 
 // --- pages ----------------------------------------------------------------------------
 
-TAdvPage* TAdvToolBarPager::Pages(int Index) const {
-  return Index >= 0 && Index < PageCount() ? pages_[Index].Get() : nullptr;
-}
+TAdvPage* TAdvToolBarPager::Pages(int Index) const { return WeakAt(pages_, Index); }
 
-int TAdvToolBarPager::IndexOfPage(const TAdvPage* Page) const {
-  if (!Page) return -1;
-  for (int i = 0; i < PageCount(); ++i)
-    if (pages_[i].Refers(Page)) return i;
-  return -1;
-}
+int TAdvToolBarPager::IndexOfPage(const TAdvPage* Page) const { return IndexOfWeak(pages_, Page); }
 
 void TAdvToolBarPager::SetActivePage(TAdvPage* Page) {
   const int i = IndexOfPage(Page);
@@ -843,19 +836,9 @@ void TAdvToolBarPager::UpdateTabScroller() {
   tabScroller_.SetPosition(std::clamp(tabScroller_.Position(), 0, extra));
   const TRect area = TabAreaRect();
   auto place = [&](TAdvPageScrollButton*& Button, bool Forward, bool Shown) {
-    if (!Shown) {
-      if (Button) Button->SetVisible(false);
-      return;
-    }
-    if (!Button) {
-      Button = new TAdvPageScrollButton(this, Forward);
-      Button->SetParent(this);
-      Button->OnClick = [this, Forward](TObject*) { ScrollTabs(Forward ? 1 : -1); };
-    }
-    Button->Appearance()->Assign(&CurrentStyler()->GlowButtonAppearance());
-    Button->SetBounds(Forward ? area.Right - 12 : area.Left, area.Top, 12, area.Height() - 5);
-    Button->SetVisible(true);
-    Button->BringToFront();
+    TAdvPageScrollButton::Place(Button, this, Forward, Shown,
+                                TRect::Bounds(Forward ? area.Right - 12 : area.Left, area.Top, 12, area.Height() - 5),
+                                &CurrentStyler()->GlowButtonAppearance(), [this, Forward] { ScrollTabs(Forward ? 1 : -1); });
   };
   place(scrollBack_, false, tabScroller_.CanGoBack());
   place(scrollForward_, true, tabScroller_.CanGoForward());
