@@ -608,14 +608,14 @@ void TAdvToolBar::Paint() {
     }
   }
 
-  // The body reaches one pixel further right and down; the toolbar
-  // variant of the gradient ends its last band on the body's own edge.
-  const TRect body{p.Body.Left, p.Body.Top, p.Body.Right + 1, p.Body.Bottom + 1};
+  // The toolbar variant of the gradient lets each band overlap the next
+  // by a pixel and ends the last one on the rectangle's far edge, so over
+  // the body itself it covers the body exactly and leaves the caption band.
   if (k.ColorTo == clNone) {
     c.Brush()->SetColor(k.Color);
     c.FillRect(p.Body);
   } else {
-    DrawToolBarStepGradient(c, k.Color, k.ColorTo, k.Steps, body, p.Horizontal);
+    DrawToolBarStepGradient(c, k.Color, k.ColorTo, k.Steps, p.Body, p.Horizontal);
   }
   if (!p.BackGround->Empty()) {
     auto* picture = const_cast<TBitmap*>(p.BackGround);
@@ -677,7 +677,7 @@ void TAdvToolBar::Paint() {
     c.Pen()->SetColor(k.Border);
     c.Brush()->SetStyle(bsClear);
     if (p.Rounded) c.RoundRect(0, 0, w, h, 6, 6);
-    else c.Rectangle(body);
+    else c.Rectangle(p.Body.Left, p.Body.Top, p.Body.Right + 1, p.Body.Bottom + 1);
   }
   face.EndPainting();
   Canvas()->Draw(0, 0, &face);
