@@ -168,6 +168,17 @@ TAdvToolBar* MakeToolBar(TComponent* owner, TAdvPage* page, const char* name, co
                          TAdvToolBarOfficeStyler* styler) {
   auto* bar = Make<TAdvToolBar>(owner, page, name, bounds);
   bar->SetCaption(caption);
+  bar->SetCaptionPosition(cpBottom);
+  bar->SetCaptionAlignment(taCenter);
+  bar->SetShowCaption(true);
+  bar->SetShowRightHandle(false);
+  bar->SetAutoPositionControls(false);
+  bar->SetAutoSize(false);
+  bar->AllowFloating = true;
+  bar->SetParentOptionPicture(true);
+  bar->CompactImageIndex = -1;
+  bar->Font()->SetName("Tahoma");
+  bar->Font()->SetHeight(-11);
   bar->SetToolBarStyler(styler);
   return bar;
 }

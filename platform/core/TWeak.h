@@ -30,6 +30,9 @@ class TWeak {
   // Whether the handle was made for Target, gone or not: a list of weak
   // handles finds the entry of a component in its destructor.
   bool Refers(const T* Target) const { return target_ == Target; }
+  // The same for a component known only by its base, as a parent's list
+  // of children tells of one in its destructor.
+  bool RefersTo(const TComponent* Component) const { return static_cast<const TComponent*>(target_) == Component; }
   void Reset() {
     target_ = nullptr;
     alive_.reset();

@@ -9,6 +9,7 @@
 
 #include "TdlgMain.h"
 #include "desktop/HeadlessDesktop.h"
+#include "draw/TAdvToolBarOfficeStyler.h"
 #include "os/TFakeProcessSnapshotService.h"
 #include "os/TFakeProcessTermination.h"
 #include "os/TFakeShell.h"
@@ -244,9 +245,11 @@ TEST_F(MainWindow, TheActionButtonsAreGlowButtonsAndKillLightsUpOnSelection) {
   EXPECT_EQ(form->gbtnRefreshList->Caption(), "Refresh List");
   EXPECT_EQ(form->gbtnKillProcess->ImageIndex(), 1);
   EXPECT_EQ(form->AdvGlowButton4->Caption(), "Close");
-  // Disabled: the flat upper half and the grey frame.
-  EXPECT_EQ(desk.Pixel(form->gbtnKillProcess, 40, 2), 0xF2F2F2);
-  EXPECT_EQ(desk.Pixel(form->gbtnKillProcess, 40, 0), 0x808080);
+  // Disabled: the flat upper half and the frame in the styler's disabled
+  // glow colours, which the toolbar gave the button over its own.
+  const TStylerGlowSet& disabled = form->AdvToolBarOfficeStyler1->GlowButtonAppearance().Values().Disabled;
+  EXPECT_EQ(desk.Pixel(form->gbtnKillProcess, 40, 2), disabled.Color);
+  EXPECT_EQ(desk.Pixel(form->gbtnKillProcess, 40, 0), disabled.BorderColor);
   Select(0);
   // Enabled: the Luna face starts at its top colour inside the frame.
   EXPECT_EQ(desk.Pixel(form->gbtnKillProcess, 40, 1), desk.Pixel(form->gbtnHelp, 40, 1));

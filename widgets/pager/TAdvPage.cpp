@@ -102,10 +102,11 @@ void TAdvPage::WndProc(TMessage& M) {
       return;
     case CM_CONTROLCHANGE: {
       TCustomControl::WndProc(M);
-      auto* toolBar = dynamic_cast<TAdvToolBar*>(reinterpret_cast<TControl*>(M.WParam));
-      if (!toolBar) return;
-      if (M.LParam) InsertToolBar(toolBar);
-      else RemoveToolBar(toolBar);
+      auto* control = reinterpret_cast<TControl*>(M.WParam);
+      // A toolbar being freed is no longer one by its type: its entry is
+      // found by identity.
+      if (!M.LParam) RemoveToolBar(control);
+      else if (auto* toolBar = dynamic_cast<TAdvToolBar*>(control)) InsertToolBar(toolBar);
       return;
     }
     default: break;
@@ -126,9 +127,10 @@ void TAdvPage::InsertToolBar(TAdvToolBar* ToolBar) {
   ArrangeToolBars();
 }
 
-void TAdvPage::RemoveToolBar(const TAdvToolBar* ToolBar) {
-  std::erase_if(toolBars_, [&](const TWeak<TAdvToolBar>& t) { return t.Refers(ToolBar) || !t; });
-  ArrangeToolBars();
+void TAdvPage::RemoveToolBar(const TControl* Control) {
+  const auto before = toolBars_.size();
+  std::erase_if(toolBars_, [&](const TWeak<TAdvToolBar>& t) { return t.RefersTo(Control) || !t; });
+  if (toolBars_.size() != before) ArrangeToolBars();
 }
 
 void TAdvPage::MoveToolBar(TAdvToolBar* ToolBar, int Index) {

@@ -90,7 +90,7 @@ class TAdvPage : public TCustomControl {
   friend class TAdvToolBarPager;
   void LinkPager(TAdvToolBarPager* Pager) { pager_ = Pager; }
   void InsertToolBar(TAdvToolBar* ToolBar);
-  void RemoveToolBar(const TAdvToolBar* ToolBar);
+  void RemoveToolBar(const TControl* Control);
   void FitToolBars();
   // The visible toolbars in the row's order.
   std::vector<TAdvToolBar*> Row() const;

@@ -108,3 +108,15 @@ TEST_F(Page, ARowThatDoesNotFitEvenCompactScrollsByWholeToolBars) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Page, AFreedToolBarLeavesTheRow) {
+  delete information;
+  EXPECT_EQ(page->ToolBarCount(), 1);
+  EXPECT_EQ(page->ToolBars(0), actions);
+  actions->SetToolBarIndex(3);
+  EXPECT_EQ(actions->Left(), 3);
+}
+
+}  // namespace
