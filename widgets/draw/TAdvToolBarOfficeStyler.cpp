@@ -1,23 +1,7 @@
 #include "TAdvToolBarOfficeStyler.h"
 
+#include "SystemTheme.h"
 #include "ToolBarSchemes.h"
-#include "os/ThemeQuery.h"
-
-namespace {
-
-// 1 for the blue, 2 the olive, 3 the silver colour scheme of the desktop's
-// theme; 0 without a theme or for another scheme.
-int DetectSystemTheme() {
-  if (!IsThemeActive()) return 0;
-  std::string file, color, size;
-  if (GetCurrentThemeName(file, color, size) != S_OK) return 0;
-  if (color == "NormalColor") return 1;
-  if (color == "HomeStead") return 2;
-  if (color == "Metallic") return 3;
-  return 0;
-}
-
-}  // namespace
 
 TAdvToolBarOfficeStyler::TAdvToolBarOfficeStyler(TComponent* AOwner) : TCustomAdvToolBarStyler(AOwner) {
   // Style already reads Blue: going through XP assigns every Blue value.
