@@ -22,7 +22,15 @@ constexpr int OfficeStyleCount = osVista + 1;
 enum class TMenuGradientDirection : uint8_t { gdVertical, gdHorizontal };
 
 // Where a menu's background picture sits.
-enum TMenuBackgroundPosition : uint8_t { bpTopLeft, bpTopRight, bpBottomLeft, bpBottomRight, bpTiled, bpStretched, bpCenter };
+enum TMenuBackgroundPosition : uint8_t {
+  bpTopLeft,
+  bpTopRight,
+  bpBottomLeft,
+  bpBottomRight,
+  bpTiled,
+  bpStretched,
+  bpCenter,
+};
 
 // Which part of a separator line fades: both ends, the left or the right.
 enum TSeparatorGradientType : uint8_t { gtBoth, gtLeft, gtRight };
