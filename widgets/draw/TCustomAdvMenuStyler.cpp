@@ -1,5 +1,7 @@
 #include "TCustomAdvMenuStyler.h"
 
+#include <cassert>
+
 #include "IMenuStylerClient.h"
 #include "SystemFontName.h"
 
@@ -31,6 +33,11 @@ void TCustomAdvMenuStyler::Assign(const TPersistent* Source) {
   glyphs_.Assign(&s->glyphs_);
   sideBar_.Assign(&s->sideBar_);
   separator_.Assign(&s->separator_);
+}
+
+void TCustomAdvMenuStyler::SetMenu(TComponent* Value) {
+  assert((!Value || dynamic_cast<IMenuStylerClient*>(Value)) && "a menu styler serves menus only");
+  menu_ = Value;
 }
 
 void TCustomAdvMenuStyler::RedrawMenuBar() {

@@ -55,7 +55,7 @@ class TCustomAdvMenuStyler : public TComponent {
   // The one menu that uses this styler (an IMenuStylerClient), set by the
   // menu; nullptr when none or gone.
   TComponent* Menu() const { return menu_.Get(); }
-  void SetMenu(TComponent* Value) { menu_ = Value; }
+  void SetMenu(TComponent* Value);
   // Redraws the menu's bar when the menu is a main menu.
   void RedrawMenuBar();
 
