@@ -1,6 +1,6 @@
 #include "TAdvMenuOfficeStyler.h"
 
-#include "DetectSystemTheme.h"
+#include "SystemTheme.h"
 #include "MenuSchemes.h"
 
 TAdvMenuOfficeStyler::TAdvMenuOfficeStyler(TComponent* AOwner) : TCustomAdvMenuStyler(AOwner) {
