@@ -65,12 +65,14 @@ class RenderHtmlTest : public ::testing::Test {
     Canvas().FillRect({0, 0, 300, 100});
   }
   // A run as the renderer measures it.
-  int Width(std::string_view Text, TFontStyles Style = {}) {
-    TFontStyles saved = Canvas().Font()->Style();
+  int Width(std::string_view Text, TFontStyles Style = {}, int Points = 0) {
+    TFont saved;
+    saved.Assign(Canvas().Font());
     Canvas().Font()->SetStyle(Style);
+    if (Points) Canvas().Font()->SetSize(Points);
     TRect r{0, 0, 0, 0};
     Canvas().DrawText(Text, r, DT_SINGLELINE | DT_EXPANDTABS | DT_BOTTOM | DT_CALCRECT | DT_EXTERNALLEADING);
-    Canvas().Font()->SetStyle(saved);
+    Canvas().Font()->Assign(&saved);
     return r.Width();
   }
   int LineHeight() {
@@ -317,13 +319,15 @@ TEST_F(RenderHtmlTest, NoSourceNamesAFileToOpen) {
 // open change nothing, nested ones each restore their own, and whatever
 // is left open is dropped when the call ends.
 TEST_F(RenderHtmlTest, FontStackSurvivesNestedAndUnmatchedRotations) {
-  const int a = Width("a"), bold = Width("a", {fsBold});
+  const int a = Width("WW"), big = Width("WW", {}, 16), mid = Width("WW", {}, 10);
+  ASSERT_LT(a, mid);
+  ASSERT_LT(mid, big);
   struct Case { const char* markup; int width; };
   const Case cases[] = {
-      {"</R></R>a", a + 2},
-      {"<R \"90\"><B>a</R>a", bold + a + 2},
-      {"<R \"90\"><R \"45\"><B>a</R>a</R>a", bold + bold + a + 2},
-      {"<B><R \"90\"></B></R>a", bold + 2},
+      {"</R></R>WW", a + 2},
+      {"<R \"90\"><FONT SIZE=\"5\">WW</R>WW", big + a + 2},
+      {"<R \"90\"><FONT SIZE=\"5\"><R \"45\"><FONT SIZE=\"2\">WW</R>WW</R>WW", mid + big + a + 2},
+      {"<FONT SIZE=\"5\"><R \"90\"></FONT></R>WW", big + 2},
   };
   for (const Case& k : cases) EXPECT_EQ(Measure(k.markup).Width, k.width) << k.markup;
 
@@ -331,7 +335,7 @@ TEST_F(RenderHtmlTest, FontStackSurvivesNestedAndUnmatchedRotations) {
   before.Assign(Canvas().Font());
   Draw("<R \"90\"><R \"45\"><B><I><FONT FACE=\"Courier\" SIZE=\"5\" COLOR=\"clRed\">open");
   EXPECT_TRUE(Canvas().Font()->SameAs(before));
-  EXPECT_EQ(Measure("a").Width, a + 2) << "the next call starts from the base font";
+  EXPECT_EQ(Measure("WW").Width, a + 2) << "the next call starts from the base font";
 }
 
 TEST_F(RenderHtmlTest, TilingAPictureWithoutWidthOrHeightDrawsNothing) {
