@@ -123,7 +123,7 @@ std::optional<std::string_view> HtmlAttribute(std::string_view Tag, std::string_
   size_t at = Tag.find(Name);
   if (at == std::string_view::npos) return std::nullopt;
   size_t open = Tag.find('"', at + Name.size());
-  if (open == std::string_view::npos) return std::string_view{};
+  if (open == std::string_view::npos) return Tag.substr(at + Name.size(), 0);
   size_t close = Tag.find('"', open + 1);
   if (close == std::string_view::npos) close = Tag.size();
   return Tag.substr(open + 1, close - open - 1);
@@ -131,7 +131,7 @@ std::optional<std::string_view> HtmlAttribute(std::string_view Tag, std::string_
 
 std::string_view FirstQuoted(std::string_view Tag) {
   size_t open = Tag.find('"');
-  if (open == std::string_view::npos) return {};
+  if (open == std::string_view::npos) return Tag.substr(Tag.size());
   size_t close = Tag.find('"', open + 1);
   if (close == std::string_view::npos) close = Tag.size();
   return Tag.substr(open + 1, close - open - 1);

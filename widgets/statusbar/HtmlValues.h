@@ -34,9 +34,11 @@ std::string UpperAscii(std::string_view Text);
 // quote after the name and the next one (to the end when that is missing);
 // empty when the name is followed by no quote, nothing when the name is
 // absent. Tag and Name are compared as given (callers pass upper case).
+// The value is a view into Tag, empty ones too, so its offset in Tag finds
+// the same bytes in the tag's original-case text.
 std::optional<std::string_view> HtmlAttribute(std::string_view Tag, std::string_view Name);
 
-// The first double-quoted value in Tag, or an empty view.
+// The first double-quoted value in Tag, or an empty view at its end.
 std::string_view FirstQuoted(std::string_view Tag);
 
 // A FONT tag's SIZE: the number after "SIZE" and "=" (quoted or not);

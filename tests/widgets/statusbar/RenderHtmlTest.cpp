@@ -262,8 +262,10 @@ TEST_F(RenderHtmlTest, TagsThatEndALineAreConsumed) {
   EXPECT_EQ(Measure("<IMG SRC=\"IDX:0\"><IMG SRC=\"IDX:0\">", {0, 0, 30, 100}).Height, 2 * std::max(lh, 16) + 2);
 }
 
-TEST_F(RenderHtmlTest, ShortTagsHaveNoAttributes) {
-  for (const char* markup : {"<F>a", "<BO>a", "<P>a", "<IM>a", "<IN>a", "<OF>a", "<A>a</A>", "<R>a", "<FO", "<"}) {
+// Tags too short for attributes, and attributes without a quoted value.
+TEST_F(RenderHtmlTest, ShortTagsAndBareAttributesAreNoError) {
+  for (const char* markup : {"<F>a", "<BO>a", "<P>a", "<IM>a", "<IN>a", "<OF>a", "<A>a</A>", "<R>a", "<FO", "<",
+                             "<IMG SRC>a", "<BODY BACKGROUND>a", "<BODY BGTOPRIGHT BGTOPLEFT>a", "<FONT FACE>a"}) {
     THtmlRenderResult m;
     EXPECT_NO_THROW(m = Draw(markup)) << markup;
     EXPECT_GT(m.Height, 0) << markup;
