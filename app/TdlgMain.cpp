@@ -4,10 +4,12 @@
 #include <optional>
 #include <string_view>
 
+#include "draw/TAdvOfficeStatusBarOfficeStyler.h"
 #include "draw/TAdvToolBarOfficeStyler.h"
 #include "glowbutton/TAdvGlowButton.h"
 #include "pager/TAdvToolBarPager.h"
 #include "procObject.h"
+#include "statusbar/TAdvOfficeStatusBar.h"
 #include "ui/TAction.h"
 #include "ui/TApplication.h"
 #include "ui/TLabel.h"
@@ -80,7 +82,7 @@ void TdlgMain::ShowProcessInfo() {
   if (index < 0) return;
   PROCESSENTRY32 entry{};
   static_cast<procObject*>(ListBox1->Items()->Objects(index))->GetEntry(entry);
-  lblProcessName->SetCaption(ListBox1->Items()->Strings(index));
+  AdvOfficeStatusBar1->Panels(1).SetText(ListBox1->Items()->Strings(index));
   TheFlags->SetCaption(std::to_string(entry.dwFlags));
   Thecount->SetCaption(std::to_string(entry.cntUsage));
   TheProcID->SetCaption(std::to_string(entry.th32ProcessID));
@@ -95,6 +97,7 @@ void TdlgMain::FormCreate(TObject*) {
   // Another style first, so that Luna is applied afresh.
   AdvToolBarOfficeStyler1->SetStyle(bsOffice2007Obsidian);
   AdvToolBarOfficeStyler1->SetStyle(bsOffice2007Luna);
+  AdvOfficeStatusBarOfficeStyler1->SetStyle(psOffice2007Luna);
   gbtnKillProcess->SetEnabled(false);
 }
 

@@ -15,6 +15,9 @@
 class TAction;
 class TActionList;
 class TAdvGlowButton;
+class TAdvMenuOfficeStyler;
+class TAdvOfficeStatusBar;
+class TAdvOfficeStatusBarOfficeStyler;
 class TAdvToolBarOfficeStyler;
 class TAdvPage;
 class TAdvToolBar;
@@ -23,7 +26,6 @@ class TCustomImageList;
 class TImage;
 class TLabel;
 class TListBox;
-class TPanel;
 class TmxContainer;
 
 // The operating-system services the window works with.
@@ -76,6 +78,7 @@ class TdlgMain : public TAdvToolBarForm {
   TCustomImageList* ImageList2 = nullptr;
 
   TAdvToolBarOfficeStyler* AdvToolBarOfficeStyler1 = nullptr;
+  TAdvMenuOfficeStyler* AdvMenuOfficeStyler1 = nullptr;
   TAdvToolBarPager* AdvToolBarPager1 = nullptr;
   TAdvPage* AdvPage1 = nullptr;
   TAdvToolBar* AdvToolBar1 = nullptr;
@@ -110,9 +113,8 @@ class TdlgMain : public TAdvToolBarForm {
   TLabel* Label2 = nullptr;
   TImage* Image1 = nullptr;
 
-  TPanel* pnlStatus = nullptr;
-  // The selected process's name, where the status bar's second panel goes.
-  TLabel* lblProcessName = nullptr;
+  TAdvOfficeStatusBarOfficeStyler* AdvOfficeStatusBarOfficeStyler1 = nullptr;
+  TAdvOfficeStatusBar* AdvOfficeStatusBar1 = nullptr;
 
  private:
   void CreateLayout();

@@ -4,10 +4,13 @@
 
 #include "Resources.h"
 #include "container/TmxContainer.h"
+#include "draw/TAdvMenuOfficeStyler.h"
+#include "draw/TAdvOfficeStatusBarOfficeStyler.h"
 #include "draw/TAdvToolBarOfficeStyler.h"
 #include "pager/TAdvPage.h"
 #include "pager/TAdvToolBar.h"
 #include "pager/TAdvToolBarPager.h"
+#include "statusbar/TAdvOfficeStatusBar.h"
 #include "core/TStream.h"
 #include "graphics/TPicture.h"
 
@@ -19,7 +22,6 @@
 #include "ui/TImage.h"
 #include "ui/TLabel.h"
 #include "ui/TListBox.h"
-#include "ui/TPanel.h"
 
 namespace {
 
@@ -163,6 +165,30 @@ void SetUpToolsGroup(TTabGroupItem& tools) {
   }
 }
 
+// The status bar's three dark panels: the version as markup with its
+// hint, the selected process's name, and the clock.
+void SetUpStatusPanels(TAdvOfficeStatusBar& bar) {
+  const struct {
+    TAdvOfficeStatusPanelStyle Style;
+    int Width;
+    TAlignment Alignment;
+    const char* Text;
+  } panels[] = {{psHTML, 150, taLeftJustify, "Version 2.0.0.0 Build 2"},
+                {psText, 200, taCenter, ""},
+                {psTime, 50, taCenter, ""}};
+  for (const auto& p : panels) {
+    TAdvOfficeStatusPanel& panel = bar.AddPanel();
+    panel.SetStyle(p.Style);
+    panel.SetWidth(p.Width);
+    panel.SetAlignment(p.Alignment);
+    panel.SetAppearanceStyle(psDark);
+    panel.SetText(p.Text);
+  }
+  bar.Panels(0).HintTitle = "Statusbar";
+  bar.Panels(0).HintNotes = "The Office 2007 style statusbar appears here.";
+  bar.Panels(2).SetTimeFormat("h:mm:sampm");
+}
+
 // A page toolbar as the layout places it.
 TAdvToolBar* MakeToolBar(TComponent* owner, TAdvPage* page, const char* name, const char* caption, TRect bounds,
                          TAdvToolBarOfficeStyler* styler) {
@@ -230,6 +256,12 @@ void TdlgMain::CreateLayout() {
 
   AdvToolBarOfficeStyler1 = new TAdvToolBarOfficeStyler(this);
   AdvToolBarOfficeStyler1->SetName("AdvToolBarOfficeStyler1");
+  AdvMenuOfficeStyler1 = new TAdvMenuOfficeStyler(this);
+  AdvMenuOfficeStyler1->SetName("AdvMenuOfficeStyler1");
+  AdvMenuOfficeStyler1->SetStyle(osOffice2007Luna);
+  AdvMenuOfficeStyler1->AutoThemeAdapt = false;
+  AdvMenuOfficeStyler1->AntiAlias = aaNone;
+  AdvToolBarOfficeStyler1->SetAdvMenuStyler(AdvMenuOfficeStyler1);
 
   // The pager with its one page, a tab group naming no existing tab, and
   // the page's two toolbars holding the glow buttons.
@@ -290,13 +322,17 @@ void TdlgMain::CreateLayout() {
   gbtnInternet->NotesFont()->SetColor(clBlue);
   gbtnInternet->OnClick = [this](TObject* s) { gbtnInternetClick(s); };
 
-  pnlStatus = Make<TPanel>(this, this, "pnlStatus", TRect::Bounds(0, 556, 574, 19));
-  pnlStatus->SetAlign(alBottom);
-  lblProcessName = Make<TLabel>(this, pnlStatus, "lblProcessName", TRect::Bounds(150, 3, 200, 13));
-  lblProcessName->SetAutoSize(false);
-  lblProcessName->SetAlignment(taCenter);
-  lblProcessName->SetShowAccelChar(false);
-  lblProcessName->SetTransparent(true);
+  AdvOfficeStatusBarOfficeStyler1 = new TAdvOfficeStatusBarOfficeStyler(this);
+  AdvOfficeStatusBarOfficeStyler1->SetName("AdvOfficeStatusBarOfficeStyler1");
+  AdvOfficeStatusBarOfficeStyler1->SetStyle(psOffice2007Luna);
+  AdvOfficeStatusBar1 =
+      Make<TAdvOfficeStatusBar>(this, this, "AdvOfficeStatusBar1", TRect::Bounds(0, 556, 574, 19));
+  AdvOfficeStatusBar1->SetStyler(AdvOfficeStatusBarOfficeStyler1);
+  AdvOfficeStatusBar1->SetShowHint(true);
+  AdvOfficeStatusBar1->AnchorHint = false;
+  AdvOfficeStatusBar1->URLColor = clBlue;
+  AdvOfficeStatusBar1->Shell = &services_.Shell;
+  SetUpStatusPanels(*AdvOfficeStatusBar1);
 
   mxContainer1 = Make<TmxContainer>(this, this, "mxContainer1", TRect::Bounds(0, 133, 574, 423));
   mxContainer1->SetAlign(alClient);

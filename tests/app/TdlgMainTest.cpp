@@ -14,6 +14,7 @@
 #include "os/TFakeProcessTermination.h"
 #include "os/TFakeShell.h"
 #include "procObject.h"
+#include "statusbar/TAdvOfficeStatusBar.h"
 #include "glowbutton/TAdvGlowButton.h"
 #include "ui/TImage.h"
 #include "ui/TLabel.h"
@@ -128,14 +129,14 @@ TEST_F(MainWindow, NoSnapshotOrNoFirstRecordGivesAnEmptyListSilently) {
 TEST_F(MainWindow, SelectingShowsTheRecordTheSameByMouseAndByKeyboard) {
   Open();
   Select(2);
-  std::vector<std::string> byMouse = {form->lblProcessName->Caption(), form->TheProcID->Caption(),
+  std::vector<std::string> byMouse = {form->AdvOfficeStatusBar1->Panels(1).Text(), form->TheProcID->Caption(),
                                       form->ThePrio->Caption(), form->TheThreads->Caption(),
                                       form->Theparent->Caption(), form->TheFlags->Caption()};
   EXPECT_EQ(byMouse, (std::vector<std::string>{"svchost.exe", "43", "-2", "3", "1", "0"}));
   Select(0);
   desk.Key(VK_DOWN);
   desk.Key(VK_DOWN);
-  std::vector<std::string> byKeys = {form->lblProcessName->Caption(), form->TheProcID->Caption(),
+  std::vector<std::string> byKeys = {form->AdvOfficeStatusBar1->Panels(1).Text(), form->TheProcID->Caption(),
                                      form->ThePrio->Caption(), form->TheThreads->Caption(),
                                      form->Theparent->Caption(), form->TheFlags->Caption()};
   EXPECT_EQ(byKeys, byMouse);
@@ -161,7 +162,7 @@ TEST_F(MainWindow, KillEndsTheSelectedProcessAtOnceAndRebuilds) {
   EXPECT_EQ(List()->ItemIndex(), -1);
   EXPECT_TRUE(form->gbtnKillProcess->Enabled());
   EXPECT_EQ(form->TheProcID->Caption(), "42");
-  EXPECT_EQ(form->lblProcessName->Caption(), "svchost.exe");
+  EXPECT_EQ(form->AdvOfficeStatusBar1->Panels(1).Text(), "svchost.exe");
   // Pressed again with nothing selected it only rebuilds.
   desk.Click(form->gbtnKillProcess);
   EXPECT_EQ(termination.Terminated.size(), 1u);
