@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "desktop/HeadlessDesktop.h"
+#include "os/TFakeShell.h"
 #include "draw/TAdvOfficeStatusBarOfficeStyler.h"
 #include "statusbar/PanelText.h"
 #include "statusbar/StatusPanelGeometry.h"
@@ -189,6 +190,96 @@ TEST_F(StatusBar, ItsRightAndBottomEdgesLetTheFormAnswer) {
   form->SetBorderStyle(bsSizeable);
   EXPECT_TRUE(bar->GripShows());
   EXPECT_EQ(hit({570, 10}), HTBOTTOMRIGHT);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StatusBar, WebAndMailAnchorsOpenThroughTheShellOthersReachTheEvent) {
+  TFakeShell shell;
+  bar->Shell = &shell;
+  std::vector<std::string> clicked, entered;
+  bar->OnAnchorClick = [&](TObject*, const std::string& A) { clicked.push_back(A); };
+  bar->OnAnchorEnter = [&](TObject*, const std::string& A) { entered.push_back(A); };
+  const struct {
+    const char* Anchor;
+    bool Opens;
+  } cases[] = {{"https://www.tolvaris.example/", true},
+               {"mailto:help@tolvaris.example", true},
+               {"details", false},
+               {"file:///etc/passwd", false},
+               {"https://a b/", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Anchor);
+    shell.Calls.clear();
+    clicked.clear();
+    bar->Panels(0).SetText(std::string("<A href=\"") + c.Anchor + "\">here here here</A>");
+    desk.Paint();
+    desk.MoveTo(bar, {20, 9});
+    desk.Press();
+    desk.Release();
+    EXPECT_EQ(shell.Calls.size(), c.Opens ? 1u : 0u);
+    if (c.Opens) EXPECT_EQ(shell.Calls[0].File, c.Anchor);
+    EXPECT_EQ(clicked, c.Opens ? std::vector<std::string>{} : std::vector<std::string>{c.Anchor});
+    desk.MoveTo(form, {10, 10});
+  }
+  EXPECT_EQ(entered.size(), 5u) << "each anchor entered once";
+}
+
+TEST_F(StatusBar, BlinkingMarkupRepaintsEveryFifthTickAndLockPanelsFollowTheirToggle) {
+  bar->Panels(0).SetText("<BLINK>on</BLINK>");
+  bar->Panels(1).SetStyle(psNumLock);
+  desk.Paint();
+  std::vector<int> repaintedAt;
+  for (int tick = 0; tick < 11; ++tick) {
+    bar->Tick();
+    if (bar->UpdateRegion().Intersects(bar->PanelRect(0))) repaintedAt.push_back(bar->TickCount());
+    desk.Paint();
+  }
+  EXPECT_EQ(repaintedAt, (std::vector<int>{5, 10})) << "a period of eleven ticks";
+  EXPECT_EQ(bar->Panels(1).Text(), "");
+  desk.Key(VK_NUMLOCK);
+  bar->Tick();
+  EXPECT_EQ(bar->Panels(1).Text(), "NUM");
+  desk.Key(VK_NUMLOCK);
+  bar->Tick();
+  EXPECT_EQ(bar->Panels(1).Text(), "");
+}
+
+TEST_F(StatusBar, TheGaugeTakesTheColoursOfItsLevel) {
+  TAdvOfficeStatusPanel& gauge = bar->Panels(1);
+  gauge.SetStyle(psProgress);
+  TProgressValues v = gauge.Progress().Values();
+  v.ShowGradient = false;
+  v.Indication = piNone;
+  const struct {
+    int Position;
+    TColor Colour;
+  } cases[] = {{50, v.Level0Color}, {80, v.Level1Color}, {95, v.Level2Color}, {100, v.Level3Color}};
+  for (const auto& c : cases) {
+    v.Position = c.Position;
+    gauge.Progress().Set(v);
+    desk.Paint();
+    EXPECT_EQ(desk.Pixel(bar, bar->PanelRect(1).Left + 6, 9), c.Colour) << c.Position;
+  }
+  v.Min = 100;
+  v.Max = 0;  // reversed: an empty gauge, no division by zero
+  gauge.Progress().Set(v);
+  desk.Paint();
+  EXPECT_NE(desk.Pixel(bar, bar->PanelRect(1).Left + 6, 9), v.Level0Color);
+}
+
+TEST_F(StatusBar, AnAutoSizedPanelFollowsItsText) {
+  TAdvOfficeStatusPanel& p = bar->Panels(1);
+  p.SetAutoSize(true);
+  p.SetText("a");
+  EXPECT_EQ(p.Width(), p.MinWidth()) << "never under its least width";
+  p.SetText("a much longer text than twenty pixels");
+  EXPECT_GT(p.Width(), 100);
+  bar->Panels(0).SetAutoSize(true);
+  bar->Panels(0).SetText("<B>Version</B> 2");
+  EXPECT_GT(bar->Panels(0).Width(), 20);
 }
 
 }  // namespace
