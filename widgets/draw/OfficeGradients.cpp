@@ -1,6 +1,7 @@
 #include "OfficeGradients.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "OfficeColors.h"
 #include "OfficeRounding.h"
@@ -47,7 +48,11 @@ void ForEachBand(TColor FromColor, TColor ToColor, int Steps, TRect R, bool Hori
 
 void DrawBands(TCanvas& Canvas, TColor FromColor, TColor ToColor, int Steps, const TRect& R, bool Horizontal,
                TStepGradientVariant Variant) {
-  ForEachBand(FromColor, ToColor, Steps, R, Horizontal, Variant, [&](const TGradientBand& b, bool column) {
+  // Bands start in order and later ones paint over earlier ones, so each
+  // is drawn only up to where the next begins: the same pixels, without
+  // the overdraw of many thin bands.
+  auto draw = [&](const TGradientBand& b, bool column) {
+    if (b.Rect.Left >= b.Rect.Right || b.Rect.Top >= b.Rect.Bottom) return;
     Canvas.Pen()->SetColor(b.Color);
     Canvas.Brush()->SetColor(b.Color);
     if (column) {
@@ -56,7 +61,21 @@ void DrawBands(TCanvas& Canvas, TColor FromColor, TColor ToColor, int Steps, con
     } else {
       Canvas.Rectangle(b.Rect);
     }
+  };
+  std::optional<TGradientBand> pending;
+  bool pendingColumn = false;
+  ForEachBand(FromColor, ToColor, Steps, R, Horizontal, Variant, [&](const TGradientBand& b, bool column) {
+    if (pending) {
+      TGradientBand visible = *pending;
+      int& end = Horizontal ? visible.Rect.Right : visible.Rect.Bottom;
+      const int next = Horizontal ? b.Rect.Left : b.Rect.Top;
+      if (next >= (Horizontal ? visible.Rect.Left : visible.Rect.Top)) end = std::min(end, next);
+      draw(visible, pendingColumn);
+    }
+    pending = b;
+    pendingColumn = column;
   });
+  if (pending) draw(*pending, pendingColumn);
 }
 
 }  // namespace

@@ -68,6 +68,34 @@ TEST(DrawStepGradient, PaintsTheBandsAndLeavesTheCanvasInTheLastColour) {
   EXPECT_EQ(c->Pen()->Color(), kGrey);
 }
 
+// Drawing skips what later bands cover; the pixels must be those of
+// painting every band in order.
+TEST(DrawStepGradient, EqualsPaintingEveryBandInOrder) {
+  using Draw = void (*)(TCanvas&, TColor, TColor, int, const TRect&, bool);
+  const struct {
+    TStepGradientVariant Variant;
+    Draw Fn;
+  } variants[] = {{sgvStandard, DrawStepGradient},
+                  {sgvToolBar, DrawToolBarStepGradient},
+                  {sgvStatusPanel, DrawStatusPanelStepGradient}};
+  const TRect rects[] = {{2, 1, 30, 9}, {0, 0, 1, 17}, {3, 2, 40, 3}, {1, 1, 9, 40}, {5, 5, 5, 12}};
+  for (const auto& v : variants)
+    for (const TRect& r : rects)
+      for (int steps : {0, 1, 3, 40, 128})
+        for (bool horizontal : {true, false}) {
+          TBitmap drawn(48, 48), painted(48, 48);
+          v.Fn(*drawn.Canvas(), 0x102030, 0xF0E0D0, steps, r, horizontal);
+          for (const TGradientBand& b : StepGradientBands(0x102030, 0xF0E0D0, steps, r, horizontal, v.Variant))
+            for (int y = b.Rect.Top; y < b.Rect.Bottom; ++y)
+              for (int x = b.Rect.Left; x < b.Rect.Right; ++x) painted.Canvas()->SetPixel(x, y, b.Color);
+          for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 48; ++x)
+              ASSERT_EQ(drawn.Canvas()->Pixel(x, y), painted.Canvas()->Pixel(x, y))
+                  << "variant " << int(v.Variant) << " steps " << steps << " horizontal " << horizontal << " at "
+                  << x << "," << y;
+        }
+}
+
 TEST(DrawStepGradient, VariantsDrawTheirOwnWay) {
   TBitmap toolbar(12, 2), standard(12, 2);
   DrawToolBarStepGradient(*toolbar.Canvas(), clBlack, clBlack, 3, {0, 0, 10, 2}, true);
