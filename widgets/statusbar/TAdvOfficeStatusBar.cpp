@@ -269,7 +269,10 @@ void TAdvOfficeStatusBar::Paint() {
     o.BlinkOn = tick_ > 5;
     RenderHtml(c, simpleText_, {3, 3, W - 3 - (GripShows() ? kGripRoom : 0), H - 1}, o);
   } else {
-    for (int i = 0; i < PanelCount(); ++i) PaintPanel(i, PanelRect(i));
+    // Only the panels the repaint reaches (a clock tick: its own).
+    const TRect clip = c.ClipRect();
+    for (int i = 0; i < PanelCount(); ++i)
+      if (const TRect r = PanelRect(i); clip.Intersects(r)) PaintPanel(i, r);
   }
 
   if (GripShows()) {
