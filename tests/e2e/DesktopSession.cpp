@@ -254,6 +254,13 @@ std::string DesktopSession::PixelOf(const std::string& Shot, int X, int Y) {
   return out ? *out : std::string();
 }
 
+std::string DesktopSession::RegionOf(const std::string& Shot, int X, int Y, int Width, int Height) {
+  const std::string crop =
+      std::to_string(Width) + "x" + std::to_string(Height) + "+" + std::to_string(X) + "+" + std::to_string(Y);
+  auto out = Run({"convert", Shot, "-crop", crop, "+repage", "txt:-"});
+  return out ? *out : std::string();
+}
+
 TWindowGeometry DesktopSession::Geometry(const std::string& WindowId) {
   TWindowGeometry g;
   auto out = Run({"xwininfo", "-id", WindowId});

@@ -77,6 +77,8 @@ class DesktopSession {
   std::optional<std::string> ScreenShot(const std::string& Name);
   // The colour of one pixel of a screenshot, as "srgb(r,g,b)".
   std::string PixelOf(const std::string& Shot, int X, int Y);
+  // Every pixel of a region of a screenshot, as text, in one call.
+  std::string RegionOf(const std::string& Shot, int X, int Y, int Width, int Height);
 
  private:
   static bool Installed(const char* Program);
