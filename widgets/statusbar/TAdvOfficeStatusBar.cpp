@@ -125,6 +125,7 @@ void TAdvOfficeStatusBar::AutoSizePanel(TAdvOfficeStatusPanel& Panel) {
       THtmlRenderOptions o;
       o.MeasureOnly = true;
       o.Images = Images();
+      o.Pictures = PictureContainer;
       const THtmlRenderResult r = RenderHtml(c, Panel.Text(), {0, 0, 1000, 100}, o);
       Panel.SetWidth(std::max(Panel.MinWidth(), r.Width + 10));
       return;
@@ -264,6 +265,7 @@ void TAdvOfficeStatusBar::Paint() {
     c.Font()->SetColor(v.TextColor);
     THtmlRenderOptions o;
     o.Images = Images();
+    o.Pictures = PictureContainer;
     o.AnchorColor = URLColor;
     o.ShadowColor = 0x808080;
     o.BlinkOn = tick_ > 5;
@@ -373,6 +375,7 @@ void TAdvOfficeStatusBar::PaintPanelContent(TAdvOfficeStatusPanel& Panel, const 
       c.Font()->Assign(&Font);
       THtmlRenderOptions o;
       o.Images = Images();
+      o.Pictures = PictureContainer;
       o.AnchorColor = URLColor;
       o.ShadowColor = 0x808080;
       o.BlinkOn = tick_ > 5;
@@ -477,6 +480,7 @@ std::string TAdvOfficeStatusBar::AnchorAt(TPoint P) {
   o.MeasureOnly = true;
   o.Hit = P;
   o.Images = Images();
+  o.Pictures = PictureContainer;
   const THtmlRenderResult res = RenderHtml(
       c, panel.Text(), {r.Left + panel.HTMLOffsetX(), r.Top + panel.HTMLOffsetY(), r.Right, r.Bottom}, o);
   return res.OverAnchor ? res.Anchor : std::string();

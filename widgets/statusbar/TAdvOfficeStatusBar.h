@@ -16,6 +16,7 @@
 #include "draw/OfficeText.h"
 #include "ui/TCustomControl.h"
 
+class IHtmlPictureContainer;
 class IShell;
 class TCustomAdvOfficeStatusBarStyler;
 class TCustomImageList;
@@ -60,6 +61,8 @@ class TAdvOfficeStatusBar : public TCustomControl, public IStatusBarStylerClient
   void SetDisabledImages(TCustomImageList* Value);
   // Where anchors of the web and mail open; none: only the event.
   IShell* Shell = nullptr;
+  // Named pictures for markup panels, or none.
+  const IHtmlPictureContainer* PictureContainer = nullptr;
 
   // The painted rectangle of panel Index; its hit rectangle starts a row
   // lower.
