@@ -119,7 +119,7 @@ void TAdvOfficeHint::ShowHintHandler(std::string& HintStr, bool& CanShow, THintI
         useOfficeHint_ = false;
       }
       // The window draws from the information; the text only has to be there.
-      if (CanShow && officeHintFound_) HintStr = "*";
+      if (CanShow && officeHintFound_) HintStr.assign(1, '*');
     }
   } else {
     current.Title.clear();
