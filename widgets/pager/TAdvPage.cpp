@@ -245,10 +245,6 @@ void TAdvPage::Resize() {
   }
 }
 
-void TAdvPage::Notification(TComponent* AComponent, TOperation Operation) {
-  TCustomControl::Notification(AComponent, Operation);
-}
-
 // --- painting -------------------------------------------------------------------
 
 void TAdvPage::Paint() {

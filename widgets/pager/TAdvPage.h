@@ -84,7 +84,6 @@ class TAdvPage : public TCustomControl {
   void Paint() override;
   void Loaded() override;
   void Resize() override;
-  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   friend class TAdvToolBarPager;

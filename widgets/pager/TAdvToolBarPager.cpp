@@ -388,7 +388,6 @@ void TAdvToolBarPager::ToggleMaximized() {
 void TAdvToolBarPager::Loaded() {
   TCustomControl::Loaded();
   UpdateCaptionButtons(true);
-  loaded_ = true;
   PlacePages();
   ResetTabLayout();
   FitTabs();
@@ -557,12 +556,10 @@ void TAdvToolBarPager::Paint() {
     }
   }
   PaintCaptionBar();
+  PaintTabRow();
   if (tabSettings_->Height() > 0) {
-    PaintTabRow();
     PaintGroups();
     for (int i = 0; i < PageCount(); ++i) PaintTab(i);
-  } else {
-    PaintTabRow();
   }
   if (caption_->Visible() && !captionButtons_.Empty())
     if (const TCustomForm* form = OwningForm(); form && form->WindowState() != lastWindowState_) {

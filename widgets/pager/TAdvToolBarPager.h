@@ -228,7 +228,6 @@ class TAdvToolBarPager : public TCustomControl, public IToolBarStylerClient {
   std::unique_ptr<TCustomImageList> captionGlyphs_;
   int savedRightIndent_ = 0;
   int lastWindowState_ = 0;
-  bool loaded_ = false;
 
   std::vector<TWeak<TAdvPage>> pages_;
   int activeIndex_ = -1;
